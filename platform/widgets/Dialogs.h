@@ -52,6 +52,8 @@ struct DialogCall {
     FileDialogRequest file;
     QString objectName;    // modal window or popup menu
     QStringList items;     // popup menu: the captions of its enabled, visible actions
+    int32_t color = 0;     // colour dialog: the initial colour number
+    QFont font;            // font dialog: the initial font
 };
 
 // Answers the calls of a test. Handlers are taken in the order they were
@@ -65,10 +67,16 @@ public:
     virtual bool color(const DialogCall& call, std::optional<int32_t>& result) = 0;
     virtual bool font(const DialogCall& call, std::optional<QFont>& result) = 0;
     virtual bool print(const DialogCall& call, QPrinter& printer, bool& accepted) = 0;
-    // For a modal window: either run it for real (set runForReal and the
-    // responder's callback is invoked once the window shows, while exec runs),
-    // or answer without showing (result).
+    // For a modal window: either answer without showing it (set result, leave
+    // runForReal false), or let it run for real (set runForReal). In the second
+    // case ExecModal posts a zero-time timer before it calls exec; the timer
+    // fires inside exec's event loop, once the window is visible, and calls
+    // modalShown() on the responder, which then drives the window (clicks,
+    // typing) and must end it or arrange for it to end.
     virtual bool modal(const DialogCall& call, QDialog& dialog, bool& runForReal, int& result) = 0;
+    virtual void modalShown(const DialogCall& /*call*/, QDialog& /*dialog*/) {}
+    // For a popup menu: the action the user picked, or nullptr when the menu was
+    // dismissed. ExecPopup triggers the chosen action, as a click would.
     virtual bool popup(const DialogCall& call, QMenu& menu, QAction*& chosen) = 0;
 };
 
@@ -78,8 +86,18 @@ DialogResponder* SetDialogResponder(DialogResponder* responder);
 DialogResponder* CurrentDialogResponder();
 
 // Called for a dialog that no responder answered while "strict" mode is on
-// (tests); the call then gets the safe answer (Cancel, No, closed, none).
-void SetUnexpectedDialogHandler(std::function<void(const DialogCall&)> handler);
+// (tests); the call then gets the safe answer (Cancel where the box has one, No
+// for Yes/No, OK for OK only, Abort for Abort/Retry/Ignore; a file dialog not
+// accepted; no colour, font or printer; a modal window rejected without being
+// shown; a popup dismissed). An empty handler turns strict mode off.
+using UnexpectedDialogHandler = std::function<void(const DialogCall&)>;
+void SetUnexpectedDialogHandler(UnexpectedDialogHandler handler);
+UnexpectedDialogHandler CurrentUnexpectedDialogHandler();
+
+// "message box", "open-file dialog", ...; and a one-line account of a call for
+// test failure reports.
+QString DialogKindName(DialogKind kind);
+QString DescribeDialogCall(const DialogCall& call);
 
 // The service. Each of these goes to the responder when one answers, else to
 // the unexpected-dialog handler when one is set, else to the real Qt dialog.
@@ -92,8 +110,12 @@ bool ChoosePrinter(QWidget* parent, QPrinter& printer);
 int ExecModal(QDialog* dialog);  // QDialog::exec through the service
 QAction* ExecPopup(QMenu* menu, const QPoint& globalPos);
 
-// Converts the program's "desc|pattern|..." filter into Qt's form
-// ("desc (pattern);;..."), one entry per pair; patterns separated by ";" stay.
+// Converts the program's "desc|pattern|..." filter into Qt's name filters, one
+// entry per pair: "desc (patterns)". Patterns separated by ";" become separated
+// by blanks, "*.*" becomes "*" (every file, with or without an extension), and a
+// description that already ends with its own patterns in parentheses is not
+// given them twice: "Radio files (*.uvd)|*.uvd" gives "Radio files (*.uvd)",
+// "All Files (*.*)|*.*" gives "All Files (*)".
 QStringList ConvertFilter(const QString& filter);
 
 } // namespace platform

@@ -36,7 +36,15 @@ enum MsgBoxResult : int {
 // a test's responder answers it.
 int MsgBox(const QString& prompt, int flags = vbOKOnly, const QString& title = QString());
 
+// An empty application title means the application's display name.
 void SetApplicationTitle(const QString& title);
 QString ApplicationTitle();
+
+// The real box, shown by the dialog service when no responder answers: plain
+// text, the icon of flags & 0x70, the buttons of flags & 7 (an unknown set is
+// OK only), the default button of flags & 0x300 (the first when out of range).
+// Esc and the window's close button give Cancel where the box has one and OK
+// in an OK-only box; Yes/No and Abort/Retry/Ignore boxes need an answer.
+int RunMessageBox(const QString& prompt, int flags, const QString& title);
 
 } // namespace platform
