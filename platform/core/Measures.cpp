@@ -9,6 +9,8 @@ int TwipsToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
 }
 
-int PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+int PixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 } // namespace platform

@@ -8,7 +8,9 @@ namespace platform {
 
 namespace {
 
-bool IsDigit(QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); }
+bool IsDigit(QChar ch) {
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
 
 bool IsBlank(QChar ch) {
     return ch == QLatin1Char(' ') || ch == QLatin1Char('\t') || ch == QLatin1Char('\r') ||
@@ -192,8 +194,8 @@ double Val(const QString& text) {
             (seenPoint ? fraction : whole).append(ch);
         } else if (ch == QLatin1Char('.') && !seenPoint) {
             seenPoint = true;
-        } else if ((ch == QLatin1Char('-') || ch == QLatin1Char('+')) && !seenSign &&
-                   !seenPoint && whole.isEmpty()) {
+        } else if ((ch == QLatin1Char('-') || ch == QLatin1Char('+')) && !seenSign && !seenPoint &&
+                   whole.isEmpty()) {
             negative = ch == QLatin1Char('-');
         } else {
             break;
@@ -247,11 +249,17 @@ int64_t ToWhole(double value, int64_t min, int64_t max) {
     return whole;
 }
 
-int16_t ToInt16(double value) { return static_cast<int16_t>(ToWhole(value, INT16_MIN, INT16_MAX)); }
+int16_t ToInt16(double value) {
+    return static_cast<int16_t>(ToWhole(value, INT16_MIN, INT16_MAX));
+}
 
-int32_t ToInt32(double value) { return static_cast<int32_t>(ToWhole(value, INT32_MIN, INT32_MAX)); }
+int32_t ToInt32(double value) {
+    return static_cast<int32_t>(ToWhole(value, INT32_MIN, INT32_MAX));
+}
 
-uint8_t ToByte(double value) { return static_cast<uint8_t>(ToWhole(value, 0, UINT8_MAX)); }
+uint8_t ToByte(double value) {
+    return static_cast<uint8_t>(ToWhole(value, 0, UINT8_MAX));
+}
 
 int16_t ToInt16(const QString& text, const QLocale& locale) {
     return ToInt16(ToDouble(text, locale));

@@ -36,9 +36,9 @@ double RoundHalfEven(double value);
 // Whole-number conversion with halves to even; raises RuntimeError 6 outside
 // [min, max].
 int64_t ToWhole(double value, int64_t min, int64_t max);
-int16_t ToInt16(double value);  // -32768..32767
-int32_t ToInt32(double value);  // -2^31..2^31-1
-uint8_t ToByte(double value);   // 0..255
+int16_t ToInt16(double value); // -32768..32767
+int32_t ToInt32(double value); // -2^31..2^31-1
+uint8_t ToByte(double value);  // 0..255
 
 // Text to whole number: a number in the locale, then ToWhole (13 or 6).
 int16_t ToInt16(const QString& text, const QLocale& locale = QLocale());

@@ -1,0 +1,227 @@
+#include "platform/core/Settings.h"
+
+#include "platform/core/NumberText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVariant>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+struct StorePlace {
+    QString application = QStringLiteral("KG-UV Ferrowind");
+    QString folder;
+};
+
+StorePlace& Place() {
+    static StorePlace place;
+    return place;
+}
+
+// The per-user folder: the generic configuration folder, i.e.
+// $XDG_CONFIG_HOME (normally ~/.config) on Linux, so the store is
+// "~/.config/KG-UV Ferrowind.ini" -- where QSettings' own per-user INI file
+// would be for a program without an organisation. The application object's
+// names play no part, so the path stays the same whoever starts us.
+QString UserFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+// A fresh QSettings per call: it rereads the file when it changed, and a
+// test that points the store elsewhere never meets a stale object.
+class Store {
+public:
+    explicit Store(const QString& section) : settings_(SettingsFilePath(), QSettings::IniFormat) {
+        settings_.beginGroup(section);
+    }
+    QSettings& operator*() { return settings_; }
+    QSettings* operator->() { return &settings_; }
+
+private:
+    QSettings settings_;
+};
+
+// Values always travel as QString; a text with commas that was not written
+// by us (hand-edited, unquoted) comes back from QSettings as a list.
+QString VariantText(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+std::optional<int64_t> HexToLong(const QString& digits) {
+    if (digits.isEmpty() || digits.size() > 8)
+        return std::nullopt;
+    bool ok = false;
+    const uint32_t value = digits.toUInt(&ok, 16);
+    // toUInt would also take a sign or a "0x" of its own.
+    if (!ok || digits.front() == QLatin1Char('+') || digits.front() == QLatin1Char('-'))
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+} // namespace
+
+void SetSettingsApplication(const QString& application) {
+    Place().application = application;
+}
+
+QString SettingsApplication() {
+    return Place().application;
+}
+
+void SetSettingsFolder(const QString& folder) {
+    Place().folder = folder;
+}
+
+QString SettingsFilePath() {
+    const QString folder = Place().folder.isEmpty() ? UserFolder() : Place().folder;
+    return QDir(folder).filePath(Place().application + QStringLiteral(".ini"));
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
+    Store store(section);
+    if (!store->contains(key))
+        return defaultValue;
+    return VariantText(store->value(key));
+}
+
+void SaveSetting(const QString& section, const QString& key, const QString& value) {
+    // QSettings does not create a missing folder (a fresh ~/.config, say).
+    QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());
+    Store store(section);
+    store->setValue(key, value);
+    store->sync(); // a failed write is not reported
+}
+
+void DeleteSetting(const QString& section, const QString& key) {
+    Store store(section);
+    store->remove(key);
+    store->sync();
+}
+
+bool HasSetting(const QString& section, const QString& key) {
+    Store store(section);
+    return store->contains(key);
+}
+
+std::optional<bool> TextToBool(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    const std::optional<double> number = TextToDouble(t);
+    if (!number)
+        return std::nullopt;
+    return *number != 0.0;
+}
+
+std::optional<int64_t> TextToLong(const QString& text) {
+    QString t = text.trimmed();
+    if (t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
+        if (t.endsWith(QLatin1Char('&')))
+            t.chop(1);
+        return HexToLong(t.mid(2));
+    }
+    if (!IsLocaleNumber(t, QLocale::c()))
+        return std::nullopt;
+    const double rounded = RoundHalfEven(ToDouble(t, QLocale::c()));
+    // Beyond 2^53 a double no longer holds every whole number; nothing the
+    // program stores comes near it.
+    if (std::fabs(rounded) > 9007199254740992.0)
+        return std::nullopt;
+    return static_cast<int64_t>(rounded);
+}
+
+std::optional<int32_t> TextToInt32(const QString& text) {
+    const std::optional<int64_t> value = TextToLong(text);
+    if (!value || *value < INT32_MIN || *value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(*value);
+}
+
+std::optional<double> TextToDouble(const QString& text) {
+    const QString t = text.trimmed();
+    if (IsLocaleNumber(t, QLocale::c()))
+        return ToDouble(t, QLocale::c());
+    if (t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
+        if (const std::optional<int64_t> value = TextToLong(t))
+            return static_cast<double>(*value);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+template <typename T, typename Convert>
+bool ReadInto(const QString& section, const QString& key, T& target, Convert convert) {
+    Store store(section);
+    if (!store->contains(key))
+        return false;
+    const auto value = convert(VariantText(store->value(key)));
+    if (!value)
+        return false;
+    target = static_cast<T>(*value);
+    return true;
+}
+
+template <typename T, typename Convert>
+bool ReadInto(const QString& section, const QString& key, T& target, T defaultValue,
+              Convert convert) {
+    if (!HasSetting(section, key)) {
+        target = defaultValue;
+        return true;
+    }
+    return ReadInto(section, key, target, convert);
+}
+
+} // namespace
+
+bool ReadBool(const QString& section, const QString& key, bool& target) {
+    return ReadInto(section, key, target, TextToBool);
+}
+
+bool ReadInt32(const QString& section, const QString& key, int32_t& target) {
+    return ReadInto(section, key, target, TextToInt32);
+}
+
+bool ReadDouble(const QString& section, const QString& key, double& target) {
+    return ReadInto(section, key, target, TextToDouble);
+}
+
+bool ReadBool(const QString& section, const QString& key, bool& target, bool defaultValue) {
+    return ReadInto(section, key, target, defaultValue, TextToBool);
+}
+
+bool ReadInt32(const QString& section, const QString& key, int32_t& target, int32_t defaultValue) {
+    return ReadInto(section, key, target, defaultValue, TextToInt32);
+}
+
+bool ReadDouble(const QString& section, const QString& key, double& target, double defaultValue) {
+    return ReadInto(section, key, target, defaultValue, TextToDouble);
+}
+
+QString BoolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+void SaveBool(const QString& section, const QString& key, bool value) {
+    SaveSetting(section, key, BoolText(value));
+}
+
+void SaveInt(const QString& section, const QString& key, int64_t value) {
+    SaveSetting(section, key, QString::number(value));
+}
+
+void SaveDouble(const QString& section, const QString& key, double value) {
+    SaveSetting(section, key, NumberToText(value, QLocale::c()));
+}
+
+} // namespace platform
