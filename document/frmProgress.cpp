@@ -1,0 +1,69 @@
+#include "document/frmProgress.h"
+
+#include "platform/core/Measures.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+
+using platform::TwipsToPixels;
+
+namespace {
+// Design geometry, twips: left, top, width, height.
+struct Box {
+    int left, top, width, height;
+};
+constexpr Box WindowBox{0, 0, 5100, 1900};
+constexpr Box LabelBox{240, 180, 4560, 300};
+constexpr Box BarBox{240, 600, 4560, 300};
+constexpr Box ButtonBox{1920, 1080, 1215, 375};
+
+void Place(QWidget* widget, const Box& box) {
+    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top),
+                        TwipsToPixels(box.width), TwipsToPixels(box.height));
+}
+
+QPointer<frmProgress>& TheProgressWindow() {
+    static QPointer<frmProgress> window;
+    return window;
+}
+} // namespace
+
+frmProgress::frmProgress(QWidget* parent)
+    : QDialog(parent), label1_(new QLabel(this)), progressBar1_(new QProgressBar(this)),
+      command1_(new QPushButton(QStringLiteral("&Cancel"), this)) {
+    setObjectName(QStringLiteral("frmProgress"));
+    label1_->setObjectName(QStringLiteral("Label1"));
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    command1_->setObjectName(QStringLiteral("Command1"));
+    label1_->setFont(QFont(QStringLiteral("Arial")));
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);
+    Place(label1_, LabelBox);
+    Place(progressBar1_, BarBox);
+    Place(command1_, ButtonBox);
+    setFixedSize(TwipsToPixels(WindowBox.width), TwipsToPixels(WindowBox.height));
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void frmProgress::Command1_Click() { hide(); }
+
+void frmProgress::ShowStep(const QString& text, int value) {
+    label1_->setText(text);
+    progressBar1_->setValue(qBound(progressBar1_->minimum(), value, progressBar1_->maximum()));
+    show();
+    // The comparison runs on the window thread; let the window paint.
+    QCoreApplication::processEvents();
+}
+
+frmProgress* frmProgress::Instance(QWidget* parent) {
+    auto& window = TheProgressWindow();
+    if (!window) {
+        window = new frmProgress(parent); // deletes itself when closed
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return window;
+}

@@ -1,0 +1,106 @@
+// The text, progress and About windows.
+
+#include "document/frmAbout.h"
+#include "document/frmProgress.h"
+#include "document/frmStatus.h"
+#include "platform/core/Measures.h"
+#include "support/ScriptedResponder.h"
+#include "support/TestUtil.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+TEST(StatusWindow, ShowsCaptionAndReadOnlyScrollingText) {
+    QStringList lines;
+    for (int ch = 1; ch <= 128; ++ch)
+        lines << QString::number(ch);
+    frmStatus::ShowText(QStringLiteral("Error Log"), lines.join(QStringLiteral("\r\n")), false);
+    QPointer<frmStatus> window = frmStatus::Instance();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Error Log"));
+    EXPECT_EQ(window->Command1()->text(), QStringLiteral("&Close"));
+    EXPECT_TRUE(window->Text1()->isReadOnly());
+    EXPECT_GT(window->Text1()->verticalScrollBar()->maximum(), 0);
+    const QString before = window->Text1()->toPlainText();
+    QTest::keyClicks(window->Text1(), QStringLiteral("xyz"));
+    EXPECT_EQ(window->Text1()->toPlainText(), before);
+
+    // The same window is reused while open; Close ends it and the next use
+    // opens a fresh one.
+    frmStatus::ShowText(QStringLiteral("Second"), QStringLiteral("x"), false);
+    EXPECT_EQ(frmStatus::Instance(), window.data());
+    EXPECT_EQ(window->Text1()->toPlainText(), QStringLiteral("x"));
+    QTest::mouseClick(window->Command1(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(window);
+}
+
+TEST(StatusWindow, LayoutFollowsTheWindowAndSurvivesTinySizes) {
+    frmStatus window;
+    window.resize(600, 400); // 9000 x 6000 twips
+    window.show();
+    EXPECT_EQ(window.Text1()->width(), platform::TwipsToPixels(9000 - 350));
+    EXPECT_EQ(window.Text1()->height(), platform::TwipsToPixels(6000 - 1300));
+    EXPECT_EQ(window.Command1()->y(), platform::TwipsToPixels(6000 - 1000));
+    EXPECT_NEAR(window.Command1()->x() * 2 + window.Command1()->width(), 600, 2);
+
+    const QSize text = window.Text1()->size();
+    window.resize(10, 10);
+    EXPECT_EQ(window.Text1()->size(), text);
+}
+
+TEST(StatusWindow, ModalShowWaitsForTheResponder) {
+    ScriptedResponder dialogs;
+    QString seen;
+    dialogs.runModal([&](QDialog& dialog) {
+        seen = static_cast<frmStatus&>(dialog).Text1()->toPlainText();
+        static_cast<frmStatus&>(dialog).Command1()->click();
+    });
+    frmStatus::ShowText(QStringLiteral("Memories"), QStringLiteral("5,17,33"), true);
+    EXPECT_EQ(seen, QStringLiteral("5,17,33"));
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].objectName, QStringLiteral("frmStatus"));
+}
+
+TEST(ProgressWindow, CancelHidesOnlyUntilTheNextStep) {
+    frmProgress* window = frmProgress::Instance();
+    window->ShowStep(QStringLiteral("Comparing..."), 40);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Label1()->text(), QStringLiteral("Comparing..."));
+    EXPECT_EQ(window->Label1()->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(window->ProgressBar1()->value(), 40);
+    EXPECT_EQ(window->Command1()->text(), QStringLiteral("&Cancel"));
+    QTest::mouseClick(window->Command1(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    window->ShowStep(QStringLiteral("Comparing..."), 80);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(frmProgress::Instance(), window);
+    window->close();
+}
+
+TEST(AboutWindow, TitleVersionAndOk) {
+    EXPECT_EQ(frmAbout::VersionText(QStringLiteral("1.0.10")), QStringLiteral("Version 1.0.10"));
+    EXPECT_EQ(frmAbout::VersionText(QStringLiteral("01.00.010")), QStringLiteral("Version 1.0.10"));
+    EXPECT_EQ(frmAbout::VersionText(QStringLiteral("2")), QStringLiteral("Version 2.0.0"));
+
+    const QString oldVersion = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.3"));
+    ScriptedResponder dialogs;
+    dialogs.runModal([](QDialog& dialog) {
+        auto& about = static_cast<frmAbout&>(dialog);
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("About..."));
+        EXPECT_EQ(about.Label1()->text(), QStringLiteral("KG-UV Ferrowind"));
+        EXPECT_EQ(about.Label2()->text(), QStringLiteral("Version 1.2.3"));
+        EXPECT_EQ(about.Command1()->text(), QStringLiteral("&OK"));
+        about.Command1()->click();
+    });
+    ShowAbout();
+    QCoreApplication::setApplicationVersion(oldVersion);
+    EXPECT_EQ(dialogs.pending(), 0);
+}
