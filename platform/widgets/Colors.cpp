@@ -52,7 +52,8 @@ QColor SystemColorFrom(int index, const QPalette& palette) {
 
 QColor ColorFromNumber(int32_t number, const QPalette& palette) {
     if (IsSystemColor(number)) {
-        return SystemColorFrom(static_cast<int>(static_cast<uint32_t>(number) & 0x00FFFFFFu), palette);
+        return SystemColorFrom(static_cast<int>(static_cast<uint32_t>(number) & 0x00FFFFFFu),
+                               palette);
     }
     const uint32_t bgr = static_cast<uint32_t>(number);
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -40,10 +40,14 @@ int SafeMessageAnswer(int buttons) {
     switch (buttons) {
     case vbOKCancel:
     case vbYesNoCancel:
-    case vbRetryCancel: return vbCancel;
-    case vbYesNo: return vbNo;
-    case vbAbortRetryIgnore: return vbAbort;
-    default: return vbOK;
+    case vbRetryCancel:
+        return vbCancel;
+    case vbYesNo:
+        return vbNo;
+    case vbAbortRetryIgnore:
+        return vbAbort;
+    default:
+        return vbOK;
     }
 }
 
@@ -153,24 +157,36 @@ DialogResponder* SetDialogResponder(DialogResponder* responder) {
     return previous;
 }
 
-DialogResponder* CurrentDialogResponder() { return g_responder; }
+DialogResponder* CurrentDialogResponder() {
+    return g_responder;
+}
 
 void SetUnexpectedDialogHandler(UnexpectedDialogHandler handler) {
     StrictHandler() = std::move(handler);
 }
 
-UnexpectedDialogHandler CurrentUnexpectedDialogHandler() { return StrictHandler(); }
+UnexpectedDialogHandler CurrentUnexpectedDialogHandler() {
+    return StrictHandler();
+}
 
 QString DialogKindName(DialogKind kind) {
     switch (kind) {
-    case DialogKind::Message: return QStringLiteral("message box");
-    case DialogKind::OpenFile: return QStringLiteral("open-file dialog");
-    case DialogKind::SaveFile: return QStringLiteral("save-file dialog");
-    case DialogKind::Color: return QStringLiteral("colour dialog");
-    case DialogKind::Font: return QStringLiteral("font dialog");
-    case DialogKind::Print: return QStringLiteral("print dialog");
-    case DialogKind::Modal: return QStringLiteral("modal window");
-    case DialogKind::Popup: return QStringLiteral("popup menu");
+    case DialogKind::Message:
+        return QStringLiteral("message box");
+    case DialogKind::OpenFile:
+        return QStringLiteral("open-file dialog");
+    case DialogKind::SaveFile:
+        return QStringLiteral("save-file dialog");
+    case DialogKind::Color:
+        return QStringLiteral("colour dialog");
+    case DialogKind::Font:
+        return QStringLiteral("font dialog");
+    case DialogKind::Print:
+        return QStringLiteral("print dialog");
+    case DialogKind::Modal:
+        return QStringLiteral("modal window");
+    case DialogKind::Popup:
+        return QStringLiteral("popup menu");
     }
     return QStringLiteral("dialog");
 }
@@ -192,7 +208,8 @@ QString DescribeDialogCall(const DialogCall& call) {
         return text + QStringLiteral(" \"%1\" (%2)").arg(call.title, call.objectName);
     case DialogKind::Popup:
         return text + QStringLiteral(" %1 [%2]").arg(call.objectName, call.items.join(", "));
-    default: return text;
+    default:
+        return text;
     }
 }
 

@@ -27,15 +27,15 @@ namespace platform {
 struct FileDialogRequest {
     QString title;
     QString filter;
-    int filterIndex = 1;  // 1-based, as the program counts
-    QString initialDir;   // empty: the current folder
-    QString fileName;     // proposed name
-    QString defaultExt;   // without the dot
+    int filterIndex = 1; // 1-based, as the program counts
+    QString initialDir;  // empty: the current folder
+    QString fileName;    // proposed name
+    QString defaultExt;  // without the dot
 };
 
 struct FileDialogResult {
     bool accepted = false;
-    QString fileName;     // full path when accepted
+    QString fileName; // full path when accepted
     int filterIndex = 1;
 };
 
@@ -50,10 +50,10 @@ struct DialogCall {
     int buttons = 0;       // message box: 0..5
     int defaultButton = 0; // message box: 0, 256 or 512
     FileDialogRequest file;
-    QString objectName;    // modal window or popup menu
-    QStringList items;     // popup menu: the captions of its enabled, visible actions
-    int32_t color = 0;     // colour dialog: the initial colour number
-    QFont font;            // font dialog: the initial font
+    QString objectName; // modal window or popup menu
+    QStringList items;  // popup menu: the captions of its enabled, visible actions
+    int32_t color = 0;  // colour dialog: the initial colour number
+    QFont font;         // font dialog: the initial font
 };
 
 // Answers the calls of a test. Handlers are taken in the order they were
@@ -104,10 +104,10 @@ QString DescribeDialogCall(const DialogCall& call);
 int ShowMessage(const QString& prompt, int flags, const QString& title);
 FileDialogResult GetOpenFileName(QWidget* parent, const FileDialogRequest& request);
 FileDialogResult GetSaveFileName(QWidget* parent, const FileDialogRequest& request);
-std::optional<int32_t> ChooseColor(QWidget* parent, int32_t initial);  // colour numbers
+std::optional<int32_t> ChooseColor(QWidget* parent, int32_t initial); // colour numbers
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial);
 bool ChoosePrinter(QWidget* parent, QPrinter& printer);
-int ExecModal(QDialog* dialog);  // QDialog::exec through the service
+int ExecModal(QDialog* dialog); // QDialog::exec through the service
 QAction* ExecPopup(QMenu* menu, const QPoint& globalPos);
 
 // Converts the program's "desc|pattern|..." filter into Qt's name filters, one

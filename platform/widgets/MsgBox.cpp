@@ -25,34 +25,52 @@ struct ButtonSet {
 ButtonSet ButtonsFor(int buttons) {
     using B = QMessageBox;
     switch (buttons) {
-    case vbOKCancel: return {{B::Ok, B::Cancel}, B::Cancel};
-    case vbAbortRetryIgnore: return {{B::Abort, B::Retry, B::Ignore}, B::NoButton};
-    case vbYesNoCancel: return {{B::Yes, B::No, B::Cancel}, B::Cancel};
-    case vbYesNo: return {{B::Yes, B::No}, B::NoButton};
-    case vbRetryCancel: return {{B::Retry, B::Cancel}, B::Cancel};
-    default: return {{B::Ok}, B::Ok};
+    case vbOKCancel:
+        return {{B::Ok, B::Cancel}, B::Cancel};
+    case vbAbortRetryIgnore:
+        return {{B::Abort, B::Retry, B::Ignore}, B::NoButton};
+    case vbYesNoCancel:
+        return {{B::Yes, B::No, B::Cancel}, B::Cancel};
+    case vbYesNo:
+        return {{B::Yes, B::No}, B::NoButton};
+    case vbRetryCancel:
+        return {{B::Retry, B::Cancel}, B::Cancel};
+    default:
+        return {{B::Ok}, B::Ok};
     }
 }
 
 int AnswerFor(QMessageBox::StandardButton button) {
     switch (button) {
-    case QMessageBox::Cancel: return vbCancel;
-    case QMessageBox::Abort: return vbAbort;
-    case QMessageBox::Retry: return vbRetry;
-    case QMessageBox::Ignore: return vbIgnore;
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    default: return vbOK;
+    case QMessageBox::Cancel:
+        return vbCancel;
+    case QMessageBox::Abort:
+        return vbAbort;
+    case QMessageBox::Retry:
+        return vbRetry;
+    case QMessageBox::Ignore:
+        return vbIgnore;
+    case QMessageBox::Yes:
+        return vbYes;
+    case QMessageBox::No:
+        return vbNo;
+    default:
+        return vbOK;
     }
 }
 
 QMessageBox::Icon IconFor(int icon) {
     switch (icon) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -93,7 +111,9 @@ int MsgBox(const QString& prompt, int flags, const QString& title) {
     return ShowMessage(prompt, flags, title.isEmpty() ? ApplicationTitle() : title);
 }
 
-void SetApplicationTitle(const QString& title) { TitleStore() = title; }
+void SetApplicationTitle(const QString& title) {
+    TitleStore() = title;
+}
 
 QString ApplicationTitle() {
     const QString& title = TitleStore();

@@ -161,7 +161,8 @@ std::optional<ScriptedResponder::Step> ScriptedResponder::take(const DialogCall&
 QString ScriptedResponder::describeStep(const Step& step) const {
     QString text = platform::DialogKindName(step.kind);
     switch (step.kind) {
-    case DialogKind::Message: return text + QStringLiteral(" answered %1").arg(step.answer);
+    case DialogKind::Message:
+        return text + QStringLiteral(" answered %1").arg(step.answer);
     case DialogKind::OpenFile:
     case DialogKind::SaveFile:
     case DialogKind::Popup:
@@ -169,7 +170,8 @@ QString ScriptedResponder::describeStep(const Step& step) const {
                                    : QStringLiteral(" cancelled"));
     case DialogKind::Modal:
         return text + (step.whileShown ? QStringLiteral(" run") : QStringLiteral(" answered"));
-    default: return text;
+    default:
+        return text;
     }
 }
 
@@ -239,8 +241,9 @@ bool ScriptedResponder::modal(const DialogCall& call, QDialog& dialog, bool& run
 }
 
 void ScriptedResponder::modalShown(const DialogCall& call, QDialog& dialog) {
-    const auto found = std::find_if(whileShown_.begin(), whileShown_.end(),
-                                    [&dialog](const auto& entry) { return entry.first == &dialog; });
+    const auto found =
+        std::find_if(whileShown_.begin(), whileShown_.end(),
+                     [&dialog](const auto& entry) { return entry.first == &dialog; });
     if (found == whileShown_.end()) {
         ADD_FAILURE() << "Scripted responder: no callback for "
                       << platform::DescribeDialogCall(call).toStdString();

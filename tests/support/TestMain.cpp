@@ -25,6 +25,17 @@ void FailOnUnexpectedDialog(const platform::DialogCall& call) {
                   << platform::DescribeDialogCall(call).toStdString();
 }
 
+// The offscreen platform warns about every window that sizes itself; the
+// noise would bury the warnings that matter.
+QtMessageHandler g_defaultMessageHandler = nullptr;
+
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("does not support propagateSizeHints"))) {
+        return;
+    }
+    g_defaultMessageHandler(type, context, text);
+}
+
 class FreshStatePerTest : public ::testing::EmptyTestEventListener {
 public:
     // idleFolder holds the settings between tests, so nothing ever reaches
@@ -68,6 +79,7 @@ private:
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultMessageHandler = qInstallMessageHandler(QuietMessageHandler);
     platform::SafeApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleMock(&argc, argv);

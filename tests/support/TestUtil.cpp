@@ -17,7 +17,8 @@ bool WaitUntil(const std::function<bool()>& predicate, int timeoutMs) {
         if (left <= 0) {
             return predicate();
         }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(qMin<qint64>(left, 10)));
+        QCoreApplication::processEvents(QEventLoop::AllEvents,
+                                        static_cast<int>(qMin<qint64>(left, 10)));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // processEvents returns at once when nothing is pending; a short sleep
         // keeps the wait from spinning a core others need.
@@ -37,7 +38,8 @@ QByteArray ReadFileBytes(const QString& path) {
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
         ADD_FAILURE() << "cannot write " << path.toStdString();
     }
 }

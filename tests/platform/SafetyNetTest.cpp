@@ -1,0 +1,86 @@
+#include "platform/core/RuntimeError.h"
+#include "platform/widgets/MsgBox.h"
+#include "support/ScriptedResponder.h"
+#include "support/TestUtil.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace platform;
+
+namespace {
+
+class ThrowingObject : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw RuntimeError(ErrFileNotFound);
+        }
+        return QObject::event(event);
+    }
+};
+
+void ExpectErrorBox(const ScriptedResponder& dialogs, const QString& text) {
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    const DialogCall& call = dialogs.shown().front();
+    EXPECT_EQ(call.text, text);
+    EXPECT_EQ(call.title, "Error");
+    EXPECT_EQ(call.icon, vbExclamation);
+    EXPECT_EQ(call.buttons, vbOKOnly);
+}
+
+} // namespace
+
+TEST(SafetyNet, ThrowFromATimerSlotShowsTheErrorAndCarriesOn) {
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(vbOK);
+    bool laterRan = false;
+    QTimer::singleShot(0, [] { throw RuntimeError(ErrTypeMismatch); });
+    QTimer::singleShot(5, [&] { laterRan = true; });
+    EXPECT_TRUE(WaitUntil([&] { return laterRan; }));
+    ExpectErrorBox(dialogs, "Error 13: Type mismatch");
+}
+
+TEST(SafetyNet, ThrowFromAQueuedCallIsAnInternalError) {
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(vbOK);
+    QObject receiver;
+    QMetaObject::invokeMethod(
+        &receiver, [] { throw std::runtime_error("index past the end"); }, Qt::QueuedConnection);
+    EXPECT_TRUE(WaitUntil([&] { return dialogs.pending() == 0; }));
+    ExpectErrorBox(dialogs, "Error 51: Internal error (index past the end)");
+}
+
+TEST(SafetyNet, ThrowFromAPostedEventHandler) {
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(vbOK);
+    ThrowingObject receiver;
+    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+    EXPECT_TRUE(WaitUntil([&] { return dialogs.pending() == 0; }));
+    ExpectErrorBox(dialogs, "Error 53: File not found");
+}
+
+// A box that stays up a while, with the event loop running under it.
+class SlowResponder : public ScriptedResponder {
+public:
+    bool message(const DialogCall& call, int& answer) override {
+        ProcessEventsFor(50);
+        return ScriptedResponder::message(call, answer);
+    }
+};
+
+TEST(SafetyNet, ErrorsWhileTheBoxIsUpDoNotStackBoxes) {
+    SlowResponder dialogs;
+    dialogs.answerMessage(vbOK);
+    bool secondThrew = false;
+    QTimer::singleShot(0, [] { throw RuntimeError(ErrOverflow); });
+    QTimer::singleShot(10, [&] {
+        secondThrew = true;
+        throw RuntimeError(ErrTypeMismatch);
+    });
+    EXPECT_TRUE(WaitUntil([&] { return dialogs.pending() == 0 && secondThrew; }));
+    ExpectErrorBox(dialogs, "Error 6: Overflow");
+}
