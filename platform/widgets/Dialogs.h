@@ -101,6 +101,8 @@ QString DescribeDialogCall(const DialogCall& call);
 
 // The service. Each of these goes to the responder when one answers, else to
 // the unexpected-dialog handler when one is set, else to the real Qt dialog.
+// A file dialog answered with a file, by a responder or the user, makes that
+// file's folder the current folder.
 int ShowMessage(const QString& prompt, int flags, const QString& title);
 FileDialogResult GetOpenFileName(QWidget* parent, const FileDialogRequest& request);
 FileDialogResult GetSaveFileName(QWidget* parent, const FileDialogRequest& request);
