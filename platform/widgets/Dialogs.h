@@ -27,7 +27,7 @@ namespace platform {
 struct FileDialogRequest {
     QString title;
     QString filter;
-    int filterIndex = 1; // 1-based, as the program counts
+    int filterIndex = 1; // 1-based as the program counts; 0 or too big: the first
     QString initialDir;  // empty: the current folder
     QString fileName;    // proposed name
     QString defaultExt;  // without the dot
