@@ -8,10 +8,14 @@
 namespace imagebytes {
 
 // A byte whose two nibbles are both decimal digits.
-constexpr bool IsBcd(uint8_t byte) { return (byte >> 4) <= 9 && (byte & 0x0F) <= 9; }
+constexpr bool IsBcd(uint8_t byte) {
+    return (byte >> 4) <= 9 && (byte & 0x0F) <= 9;
+}
 
 // The two digits of a BCD byte as a number 0..99; only meaningful when IsBcd.
-constexpr int FromBcd(uint8_t byte) { return (byte >> 4) * 10 + (byte & 0x0F); }
+constexpr int FromBcd(uint8_t byte) {
+    return (byte >> 4) * 10 + (byte & 0x0F);
+}
 
 // The last two decimal digits of value (0..99 after % 100) as a BCD byte.
 constexpr uint8_t ToBcd(int value) {
@@ -19,21 +23,27 @@ constexpr uint8_t ToBcd(int value) {
 }
 
 // Little-endian word: low byte at p[0].
-constexpr uint16_t GetLE16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+constexpr uint16_t GetLE16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
 inline void SetLE16(uint8_t* p, uint16_t value) {
     p[0] = static_cast<uint8_t>(value & 0xFF);
     p[1] = static_cast<uint8_t>(value >> 8);
 }
 
 // Big-endian word: high byte at p[0].
-constexpr uint16_t GetBE16(const uint8_t* p) { return static_cast<uint16_t>(p[0] << 8 | p[1]); }
+constexpr uint16_t GetBE16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] << 8 | p[1]);
+}
 inline void SetBE16(uint8_t* p, uint16_t value) {
     p[0] = static_cast<uint8_t>(value >> 8);
     p[1] = static_cast<uint8_t>(value & 0xFF);
 }
 
 // Bit 0 is the least significant.
-constexpr int GetBit(uint8_t byte, int bit) { return (byte >> bit) & 1; }
+constexpr int GetBit(uint8_t byte, int bit) {
+    return (byte >> bit) & 1;
+}
 constexpr uint8_t WithBit(uint8_t byte, int bit, int value) {
     return value ? static_cast<uint8_t>(byte | (1u << bit))
                  : static_cast<uint8_t>(byte & ~(1u << bit));

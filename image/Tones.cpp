@@ -15,14 +15,15 @@ constexpr std::array<uint16_t, 50> CtcssTenths = {
     1598, 1622, 1655, 1679, 1713, 1738, 1773, 1799, 1835, 1862, 1899, 1928, 1966,
     1995, 2035, 2065, 2107, 2181, 2257, 2291, 2336, 2418, 2503, 2541};
 
-// DCS codes, written as octal literals so they read like the radio's labels.
+// DCS codes as octal literals, so each reads like the radio's label (0023 is D023).
 constexpr std::array<uint16_t, 105> DcsCodes = {
-    023, 025, 026, 031, 032, 036, 043, 047, 051, 053, 054, 065, 071, 072, 073, 074, 114, 115,
-    116, 122, 125, 131, 132, 134, 143, 145, 152, 155, 156, 162, 165, 172, 174, 205, 212, 223,
-    225, 226, 243, 244, 245, 246, 251, 252, 255, 261, 263, 265, 266, 271, 274, 306, 311, 315,
-    325, 331, 332, 343, 346, 351, 356, 364, 365, 371, 411, 412, 413, 423, 431, 432, 445, 446,
-    452, 454, 455, 462, 464, 465, 466, 503, 506, 516, 523, 526, 532, 546, 565, 606, 612, 624,
-    627, 631, 632, 645, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754};
+    0023, 0025, 0026, 0031, 0032, 0036, 0043, 0047, 0051, 0053, 0054, 0065, 0071, 0072, 0073,
+    0074, 0114, 0115, 0116, 0122, 0125, 0131, 0132, 0134, 0143, 0145, 0152, 0155, 0156, 0162,
+    0165, 0172, 0174, 0205, 0212, 0223, 0225, 0226, 0243, 0244, 0245, 0246, 0251, 0252, 0255,
+    0261, 0263, 0265, 0266, 0271, 0274, 0306, 0311, 0315, 0325, 0331, 0332, 0343, 0346, 0351,
+    0356, 0364, 0365, 0371, 0411, 0412, 0413, 0423, 0431, 0432, 0445, 0446, 0452, 0454, 0455,
+    0462, 0464, 0465, 0466, 0503, 0506, 0516, 0523, 0526, 0532, 0546, 0565, 0606, 0612, 0624,
+    0627, 0631, 0632, 0645, 0654, 0662, 0664, 0703, 0712, 0723, 0731, 0732, 0734, 0743, 0754};
 
 constexpr double CtcssLow = 66;   // exclusive
 constexpr double CtcssHigh = 255; // exclusive
@@ -88,8 +89,8 @@ QString LongToDCS(int value) {
     const QString suffix = (value & DcsInverted) ? QStringLiteral("I") : QStringLiteral("N");
     const int bare = value & 0x7FFF;
     const int code = bare - DcsBase;
-    const QString body = IsListedDcs(code) ? QStringLiteral("D") + DcsDigits(code)
-                                           : QString::number(bare);
+    const QString body =
+        IsListedDcs(code) ? QStringLiteral("D") + DcsDigits(code) : QString::number(bare);
     return body + suffix;
 }
 

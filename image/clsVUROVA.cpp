@@ -18,11 +18,11 @@ uint32_t ByteSum(const uint8_t* bytes, int count) {
     return std::accumulate(bytes, bytes + count, uint32_t{0});
 }
 
-// The error a file operation raises: 53 when the path names nothing, else 75,
-// with the system's reason after the usual description.
-[[noreturn]] void RaiseFileError(const QString& path, const QFileDevice& file) {
-    const int number = QFileInfo::exists(path) || path.isEmpty() ? platform::ErrPathFileAccess
-                                                                 : platform::ErrFileNotFound;
+// The error a failed read or write raises, with the system's reason after the
+// usual description: a read of a path that names nothing is 53, the rest 75.
+[[noreturn]] void RaiseFileError(const QString& path, const QFileDevice& file, bool reading) {
+    const bool missing = reading && !path.isEmpty() && !QFileInfo::exists(path);
+    const int number = missing ? platform::ErrFileNotFound : platform::ErrPathFileAccess;
     QString reason = file.errorString();
     if (path.isEmpty() || reason.isEmpty()) {
         reason = QStringLiteral("no file name");
@@ -36,14 +36,14 @@ uint32_t ByteSum(const uint8_t* bytes, int count) {
 QByteArray ReadFileHead(const QString& path, int maxBytes) {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        RaiseFileError(path, file);
+        RaiseFileError(path, file, true);
     }
     QByteArray buffer(maxBytes, '\0');
     qint64 total = 0;
     while (total < maxBytes) {
         const qint64 got = file.read(buffer.data() + total, maxBytes - total);
         if (got < 0) {
-            RaiseFileError(path, file);
+            RaiseFileError(path, file, true);
         }
         if (got == 0) {
             break;
@@ -77,11 +77,11 @@ void clsVUROVA::SaveFile(const QString& path) {
     SetFileChecksum();
     QSaveFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        RaiseFileError(path, file);
+        RaiseFileError(path, file, false);
     }
     const auto* data = reinterpret_cast<const char*>(image_.data());
     if (file.write(data, FileSize()) != FileSize() || !file.commit()) {
-        RaiseFileError(path, file);
+        RaiseFileError(path, file, false);
     }
     TakeSnapshot();
     TWOriginFlag = false;
@@ -131,11 +131,14 @@ QByteArray clsVUROVA::GetBytArry() const {
 }
 
 void clsVUROVA::SetWriteBytes() const {
-    Program().CloneWriteBuffer = QByteArray(reinterpret_cast<const char*>(image_.data()), RadioSize);
+    Program().CloneWriteBuffer =
+        QByteArray(reinterpret_cast<const char*>(image_.data()), RadioSize);
 }
 
 void clsVUROVA::TakeSnapshot() {
     std::copy_n(image_.begin(), snapshot_.size(), snapshot_.begin());
 }
 
-QString clsVUROVA::Hex2(uint8_t byte) { return imagebytes::Hex2(byte); }
+QString clsVUROVA::Hex2(uint8_t byte) {
+    return imagebytes::Hex2(byte);
+}

@@ -27,10 +27,9 @@ int DigitOfNibble(uint8_t nibble) {
 } // namespace
 
 QString DecodeBandLimit(uint8_t first, uint8_t second) {
-    const std::array<uint8_t, 4> nibbles = {static_cast<uint8_t>(first >> 4),
-                                            static_cast<uint8_t>(first & 0x0F),
-                                            static_cast<uint8_t>(second >> 4),
-                                            static_cast<uint8_t>(second & 0x0F)};
+    const std::array<uint8_t, 4> nibbles = {
+        static_cast<uint8_t>(first >> 4), static_cast<uint8_t>(first & 0x0F),
+        static_cast<uint8_t>(second >> 4), static_cast<uint8_t>(second & 0x0F)};
     int value = 0;
     bool anyDigit = false;
     for (const uint8_t nibble : nibbles) {
@@ -82,9 +81,13 @@ void clsVUROVA::setBandLimit(int index, const QString& text) {
     }
 }
 
-QStringList clsVUROVA::GetTone_OPT() const { return tones::ToneList(); }
+QStringList clsVUROVA::GetTone_OPT() const {
+    return tones::ToneList();
+}
 
-int clsVUROVA::GetBit(int offset, int bit) const { return imagebytes::GetBit(Byte(offset), bit); }
+int clsVUROVA::GetBit(int offset, int bit) const {
+    return imagebytes::GetBit(Byte(offset), bit);
+}
 
 void clsVUROVA::SetBit(int offset, int bit, int value) {
     setByte(offset, imagebytes::WithBit(Byte(offset), bit, value));

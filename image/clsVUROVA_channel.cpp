@@ -83,13 +83,17 @@ bool clsVUROVA::setFrequencyText(int offset, const QString& text) {
     return true;
 }
 
-QString clsVUROVA::RXFrequency(int ch) const { return FrequencyText(RecordOffset(ch) + RecRx); }
+QString clsVUROVA::RXFrequency(int ch) const {
+    return FrequencyText(RecordOffset(ch) + RecRx);
+}
 
 void clsVUROVA::setRXFrequency(int ch, const QString& text) {
     setFrequencyText(RecordOffset(ch) + RecRx, text);
 }
 
-QString clsVUROVA::TXFrequency(int ch) const { return FrequencyText(RecordOffset(ch) + RecTx); }
+QString clsVUROVA::TXFrequency(int ch) const {
+    return FrequencyText(RecordOffset(ch) + RecTx);
+}
 
 void clsVUROVA::setTXFrequency(int ch, const QString& text) {
     const int offset = RecordOffset(ch) + RecTx;
@@ -175,33 +179,43 @@ void clsVUROVA::setGroup(int ch, const QString& text) {
 
 // --- tones ---
 
-QString clsVUROVA::ToneField(int offset) const { return tones::ToneText(imagebytes::GetLE16(At(offset))); }
+QString clsVUROVA::ToneField(int offset) const {
+    return tones::ToneText(imagebytes::GetLE16(At(offset)));
+}
 
 void clsVUROVA::setToneField(int offset, const QString& text) {
     imagebytes::SetLE16(At(offset), tones::ToneCode(text));
 }
 
-QString clsVUROVA::Decode(int ch) const { return ToneField(RecordOffset(ch) + RecDecode); }
+QString clsVUROVA::Decode(int ch) const {
+    return ToneField(RecordOffset(ch) + RecDecode);
+}
 
 void clsVUROVA::setDecode(int ch, const QString& text) {
     setToneField(RecordOffset(ch) + RecDecode, text);
 }
 
-QString clsVUROVA::Encode(int ch) const { return ToneField(RecordOffset(ch) + RecEncode); }
+QString clsVUROVA::Encode(int ch) const {
+    return ToneField(RecordOffset(ch) + RecEncode);
+}
 
 void clsVUROVA::setEncode(int ch, const QString& text) {
     setToneField(RecordOffset(ch) + RecEncode, text);
 }
 
-int clsVUROVA::DCSToLong(const QString& text) const { return tones::DCSToLong(text); }
+int clsVUROVA::DCSToLong(const QString& text) const {
+    return tones::DCSToLong(text);
+}
 
-QString clsVUROVA::LongToDCS(int value) const { return tones::LongToDCS(value); }
+QString clsVUROVA::LongToDCS(int value) const {
+    return tones::LongToDCS(value);
+}
 
 // --- flags: each reads and writes its own bit only ---
 
 QString clsVUROVA::TXPower(int ch) const {
     return GetBit(RecordOffset(ch) + RecFlags2, BitHighPower) ? QStringLiteral("HIGH")
-                                                               : QStringLiteral("LOW");
+                                                              : QStringLiteral("LOW");
 }
 
 void clsVUROVA::setTXPower(int ch, const QString& text) {
@@ -210,7 +224,7 @@ void clsVUROVA::setTXPower(int ch, const QString& text) {
 
 QString clsVUROVA::ScanAdd(int ch) const {
     return GetBit(RecordOffset(ch) + RecFlags2, BitScan) ? QStringLiteral("ON")
-                                                          : QStringLiteral("OFF");
+                                                         : QStringLiteral("OFF");
 }
 
 void clsVUROVA::setScanAdd(int ch, const QString& text) {
@@ -219,7 +233,7 @@ void clsVUROVA::setScanAdd(int ch, const QString& text) {
 
 QString clsVUROVA::WN(int ch) const {
     return GetBit(RecordOffset(ch) + RecFlags2, BitWide) ? QStringLiteral("WIDE")
-                                                          : QStringLiteral("NARR");
+                                                         : QStringLiteral("NARR");
 }
 
 void clsVUROVA::setWN(int ch, const QString& text) {
@@ -228,7 +242,7 @@ void clsVUROVA::setWN(int ch, const QString& text) {
 
 QString clsVUROVA::BusyLock(int ch) const {
     return GetBit(RecordOffset(ch) + RecFlags1, BitBusyLock) ? QStringLiteral("ON")
-                                                              : QStringLiteral("OFF");
+                                                             : QStringLiteral("OFF");
 }
 
 void clsVUROVA::setBusyLock(int ch, const QString& text) {

@@ -1,0 +1,281 @@
+#include "ImageTestBytes.h"
+
+#include "image/clsVUROVA.h"
+#include "platform/core/RuntimeError.h"
+#include "program/ProgramValues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace imagetest;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Image bytes with something in every area, and channel 1 in use.
+QByteArray Patterned() {
+    QByteArray bytes(FullSize, '\0');
+    for (int k = 0; k < clsVUROVA::ImageSize; ++k) {
+        bytes[k] = static_cast<char>((k * 7 + k / 256) & 0xFF);
+    }
+    return bytes;
+}
+
+int ErrorNumberOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const platform::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class ImageFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(ImageFile, ChecksumOfAllZeroAndAllFFImages) {
+    clsVUROVA image;
+    image.SaveFile(path("zero.uvd"));
+    EXPECT_EQ(ReadAll(path("zero.uvd")).right(4), Hex("00 00 00 00"));
+
+    image.Sbyt(QByteArray(clsVUROVA::ImageSize, '\xFF'));
+    image.SaveFile(path("ff.uvd"));
+    const QByteArray saved = ReadAll(path("ff.uvd"));
+    EXPECT_EQ(saved.size(), 12292);
+    EXPECT_EQ(saved.right(4), Hex("00 2F D0 00"));
+    EXPECT_EQ(image.GetBytArry().right(4), Hex("00 2F D0 00"));
+    EXPECT_TRUE(image.VerifyChecksum(path("ff.uvd")));
+}
+
+TEST_F(ImageFile, OpenSaveReopenKeepsEveryByte) {
+    clsVUROVA first;
+    first.Sbyt(Patterned());
+    first.SaveFile(path("a.uvd"));
+    const QByteArray written = ReadAll(path("a.uvd"));
+    ASSERT_EQ(written.size(), 12292);
+
+    clsVUROVA second;
+    ASSERT_TRUE(second.VerifyChecksum(path("a.uvd")));
+    second.OpenFile(path("a.uvd"));
+    EXPECT_EQ(second.GetBytArry(), written);
+    EXPECT_FALSE(second.IsDataChanged());
+    second.SaveFile(path("b.uvd"));
+    EXPECT_EQ(ReadAll(path("b.uvd")), written);
+}
+
+TEST_F(ImageFile, ImageWithoutChecksumIsSavedWithOne) {
+    const QByteArray body = Patterned().left(clsVUROVA::ImageSize);
+    WriteAll(path("plain.bin"), body);
+    clsVUROVA image;
+    image.OpenFile(path("plain.bin"));
+    image.SaveFile(path("plain.uvd"));
+    const QByteArray saved = ReadAll(path("plain.uvd"));
+    ASSERT_EQ(saved.size(), 12292);
+    EXPECT_EQ(saved.left(clsVUROVA::ImageSize), body);
+    EXPECT_TRUE(image.VerifyChecksum(path("plain.uvd")));
+}
+
+TEST_F(ImageFile, ChangedChecksumFailsTheTestButStillOpens) {
+    clsVUROVA image;
+    image.Sbyt(Patterned());
+    image.SaveFile(path("a.uvd"));
+    QByteArray bytes = ReadAll(path("a.uvd"));
+    bytes[12291] = static_cast<char>(bytes[12291] ^ 0x01);
+    WriteAll(path("bad.uvd"), bytes);
+
+    clsVUROVA other;
+    EXPECT_FALSE(other.VerifyChecksum(path("bad.uvd")));
+    EXPECT_EQ(other.GetBytArry(), QByteArray(FullSize, '\0'));
+    other.OpenFile(path("bad.uvd"));
+    EXPECT_EQ(other.GetBytArry(), bytes);
+}
+
+TEST_F(ImageFile, ShortAndLongFilesNeverHalfLoad) {
+    clsVUROVA image;
+    image.Sbyt(QByteArray(FullSize, '\x55'));
+
+    // A truncated file replaces the whole image; what it lacks reads as zero.
+    WriteAll(path("short.uvd"), QByteArray(5000, '\x11'));
+    EXPECT_FALSE(image.VerifyChecksum(path("short.uvd")));
+    image.OpenFile(path("short.uvd"));
+    QByteArray expected(FullSize, '\0');
+    Put(expected, 0, QByteArray(5000, '\x11'));
+    EXPECT_EQ(image.GetBytArry(), expected);
+
+    // A longer file gives its first 12,292 bytes only.
+    QByteArray longer = Patterned();
+    longer.append(QByteArray(100, '\x22'));
+    WriteAll(path("long.uvd"), longer);
+    image.OpenFile(path("long.uvd"));
+    EXPECT_EQ(image.GetBytArry(), longer.left(FullSize));
+
+    WriteAll(path("empty.uvd"), QByteArray());
+    image.OpenFile(path("empty.uvd"));
+    EXPECT_EQ(image.GetBytArry(), QByteArray(FullSize, '\0'));
+}
+
+TEST_F(ImageFile, FailedOpenChangesNothing) {
+    clsVUROVA image;
+    image.Sbyt(Patterned());
+    image.SaveFile(path("a.uvd"));
+    image.setRXFrequency(1, "146.52");
+    const QByteArray before = image.GetBytArry();
+    ASSERT_TRUE(image.IsDataChanged());
+
+    try {
+        image.OpenFile(path("missing.uvd"));
+        FAIL() << "no error";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), 53);
+        EXPECT_TRUE(e.description().startsWith("File not found")) << e.description().toStdString();
+    }
+    EXPECT_EQ(ErrorNumberOf([&] { image.OpenFile(dir.path()); }), 75);
+    EXPECT_EQ(ErrorNumberOf([&] { image.OpenFile(QString()); }), 75);
+    EXPECT_EQ(ErrorNumberOf([&] { image.VerifyChecksum(path("missing.uvd")); }), 53);
+    EXPECT_EQ(image.GetBytArry(), before);
+    EXPECT_TRUE(image.IsDataChanged()); // the snapshot of the save still stands
+}
+
+TEST_F(ImageFile, FailedSaveRaisesAndTakesNoSnapshot) {
+    clsVUROVA image;
+    image.Sbyt(Patterned());
+    ASSERT_TRUE(image.IsDataChanged());
+    EXPECT_EQ(ErrorNumberOf([&] { image.SaveFile(path("no/such/folder/a.uvd")); }), 75);
+    EXPECT_EQ(ErrorNumberOf([&] { image.SaveFile(dir.path()); }), 75);
+    EXPECT_TRUE(image.IsDataChanged());
+    EXPECT_TRUE(QDir(dir.path()).exists());
+
+    // Saving over an existing file replaces it whole.
+    WriteAll(path("old.uvd"), QByteArray(20000, '\x33'));
+    image.SaveFile(path("old.uvd"));
+    EXPECT_EQ(ReadAll(path("old.uvd")), image.GetBytArry());
+    EXPECT_FALSE(image.IsDataChanged());
+}
+
+TEST(ImageState, LoadedAndChangedFollowTheDocumentsLife) {
+    clsVUROVA image;
+    EXPECT_FALSE(image.IsFileLoaded());
+    EXPECT_FALSE(image.IsDataChanged());
+
+    // A radio read: 8,192 bytes, the notes stay as they were.
+    QByteArray radio(clsVUROVA::RadioSize, '\0');
+    Put(radio, 0x0010, Hex("00 25 40 14"));
+    image.Sbyt(radio);
+    EXPECT_TRUE(image.IsFileLoaded());
+    EXPECT_TRUE(image.IsDataChanged());
+
+    QTemporaryDir dir;
+    image.SaveFile(dir.filePath("r.uvd"));
+    EXPECT_FALSE(image.IsDataChanged());
+
+    // Only byte 32 (first of channel 2) is set: still loaded.
+    clsVUROVA edge;
+    QByteArray bytes(FullSize, '\0');
+    bytes[32] = 1;
+    edge.Sbyt(bytes);
+    EXPECT_TRUE(edge.IsFileLoaded());
+    bytes[32] = 0;
+    bytes[33] = 1;
+    bytes[15] = 1;
+    edge.Sbyt(bytes);
+    EXPECT_FALSE(edge.IsFileLoaded());
+    EXPECT_FALSE(edge.IsDataChanged());
+}
+
+TEST(ImageState, ChangesThatKeepTheByteSumStillCount) {
+    QTemporaryDir dir;
+    clsVUROVA image;
+    image.setRXFrequency(1, "145.5");
+    image.setRXFrequency(2, "433.1");
+    image.setName(1, "AB");
+    image.setBandLimit(0, "136");
+    image.SaveFile(dir.filePath("a.uvd"));
+    ASSERT_FALSE(image.IsDataChanged());
+
+    // Exchanging two channel records.
+    QByteArray bytes = image.GetBytArry();
+    const QByteArray one = bytes.mid(0x10, 16);
+    const QByteArray two = bytes.mid(0x20, 16);
+    Put(bytes, 0x10, two);
+    Put(bytes, 0x20, one);
+    image.Sbyt(bytes);
+    EXPECT_TRUE(image.IsDataChanged());
+    image.SaveFile(dir.filePath("a.uvd"));
+
+    image.setName(1, "BA");
+    EXPECT_TRUE(image.IsDataChanged());
+    image.setName(1, "AB");
+    EXPECT_FALSE(image.IsDataChanged());
+
+    image.setBandLimit(0, "631"); // same digits, same nibble sum
+    EXPECT_TRUE(image.IsDataChanged());
+    image.setBandLimit(0, "136");
+
+    // The checksum bytes never count.
+    QByteArray withSum = image.GetBytArry();
+    withSum[12290] = static_cast<char>(0x99);
+    image.Sbyt(withSum);
+    EXPECT_FALSE(image.IsDataChanged());
+}
+
+TEST(ImageState, UsedChannelAndBulkCopies) {
+    clsVUROVA image;
+    QByteArray bytes(FullSize, '\0');
+    Put(bytes, 0x0020, Hex("FF FF FF FF"));
+    Put(bytes, 0x0030, Hex("00 00 00 FF"));
+    Put(bytes, 0x0800, Hex("00 25 40 14"));
+    Put(bytes, 0x0810, Hex("00 25 40 14")); // VFO A is not a memory channel
+    image.Sbyt(bytes);
+    EXPECT_FALSE(image.IsUsedMemoryChannel(1));
+    EXPECT_FALSE(image.IsUsedMemoryChannel(2));
+    EXPECT_TRUE(image.IsUsedMemoryChannel(3));
+    EXPECT_TRUE(image.IsUsedMemoryChannel(128));
+    EXPECT_FALSE(image.IsUsedMemoryChannel(129));
+    EXPECT_FALSE(image.IsUsedMemoryChannel(0));
+    EXPECT_FALSE(image.IsUsedMemoryChannel(-1));
+
+    // SetWriteBytes takes the radio's 8,192 bytes and nothing after them.
+    QByteArray all = Patterned();
+    image.Sbyt(all);
+    Program().CloneWriteBuffer = QByteArray(8192, '\x77');
+    image.SetWriteBytes();
+    EXPECT_EQ(Program().CloneWriteBuffer, all.left(8192));
+
+    // Sbyt copies at most the whole array and nothing beyond what it is given.
+    QByteArray huge(20000, '\x44');
+    image.Sbyt(huge);
+    EXPECT_EQ(image.GetBytArry(), QByteArray(FullSize, '\x44'));
+    image.Sbyt(QByteArray(3, '\x01'));
+    EXPECT_EQ(image.GetBytArry().left(4), Hex("01 01 01 44"));
+}
+
+TEST(ImageState, Constants) {
+    const clsVUROVA image;
+    EXPECT_EQ(image.AllowedTagCharacters(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890?+ ");
+    EXPECT_EQ(image.MaxNameLength(), 6);
+    EXPECT_EQ(image.MaxFreqLength(), 9);
+    EXPECT_EQ(image.FileSize(), 12292);
+    EXPECT_EQ(image.FileSize2(), 12288);
+    EXPECT_EQ(image.GetBytArry(), QByteArray(FullSize, '\0'));
+}
+
+} // namespace
