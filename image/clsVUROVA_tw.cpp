@@ -147,18 +147,27 @@ bool ReadTwFile(const QByteArray& file, uint8_t* image) {
     return true;
 }
 
+// The description a file error carries: the usual text, then the system's reason.
+QString FileErrorDescription(int number, const QFileDevice& file) {
+    const QString reason = file.errorString();
+    return platform::StandardDescription(number) +
+           (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QStringLiteral(")"));
+}
+
 // Reads no more of the file than an import can use. Returns the failure's
 // description, empty on success.
 QString ReadTwPrefix(const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return platform::StandardDescription(platform::ErrFileNotFound);
+    if (QFileInfo(path).isDir())
+        return platform::StandardDescription(platform::ErrPathFileAccess) +
+               QStringLiteral(" (is a folder)");
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        return platform::StandardDescription(platform::ErrPathFileAccess);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileErrorDescription(platform::ErrPathFileAccess, file);
     bytes = file.read(L::TwFileSize);
     if (file.error() != QFileDevice::NoError)
-        return platform::StandardDescription(platform::ErrPathFileAccess);
+        return FileErrorDescription(platform::ErrPathFileAccess, file);
     return QString();
 }
 
@@ -167,8 +176,10 @@ QString ReadTwPrefix(const QString& path, QByteArray& bytes) {
 void clsVUROVA::ExportTWFile(const QString& path) const {
     const QByteArray bytes = BuildTwFile(image_.data());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw platform::RuntimeError(platform::ErrPathFileAccess);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.commit())
+        throw platform::RuntimeError(platform::ErrPathFileAccess,
+                                     FileErrorDescription(platform::ErrPathFileAccess, file));
 }
 
 bool clsVUROVA::ImportTWFile(const QString& path, QString& failureMessage) {

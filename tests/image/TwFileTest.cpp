@@ -111,8 +111,15 @@ TEST_F(TwFile, ExportTakesNoSnapshotAndReplacesOrRefuses) {
     EXPECT_TRUE(image.IsDataChanged());
     EXPECT_FALSE(image.IsTWFile());
 
-    EXPECT_EQ(ErrorOf([&] { image.ExportTWFile(path("no/such/folder/a.tw")); }), 75);
+    try {
+        image.ExportTWFile(path("no/such/folder/a.tw"));
+        ADD_FAILURE() << "export into a missing folder succeeded";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), 75);
+        EXPECT_TRUE(e.description().startsWith("Path/File access error (")) << e.what();
+    }
     EXPECT_EQ(ErrorOf([&] { image.ExportTWFile(path("")); }), 75);
+    EXPECT_EQ(ErrorOf([&] { image.ExportTWFile(""); }), 75);
 }
 
 TEST_F(TwFile, ImportOverAnotherImageCopiesExactlyTheCarriedBytes) {
@@ -165,7 +172,14 @@ TEST_F(TwFile, ShortOrUnreadableFilesAreRefusedAndChangeNothing) {
     EXPECT_FALSE(image.ImportTWFile(path("missing.tw"), message));
     EXPECT_EQ(message, ReadFailure + "File not found");
     EXPECT_FALSE(image.ImportTWFile(path(""), message));
-    EXPECT_EQ(message, ReadFailure + "Path/File access error");
+    EXPECT_EQ(message, ReadFailure + "Path/File access error (is a folder)");
+    WriteAll(path("locked.tw"), file);
+    QFile::setPermissions(path("locked.tw"), QFileDevice::WriteOwner);
+    if (!QFile(path("locked.tw")).open(QIODevice::ReadOnly)) { // root reads it anyway
+        EXPECT_FALSE(image.ImportTWFile(path("locked.tw"), message));
+        EXPECT_TRUE(message.startsWith(ReadFailure + "Path/File access error ("))
+            << message.toStdString();
+    }
     EXPECT_EQ(image.GetBytArry(), before);
     EXPECT_FALSE(image.IsTWFile());
 
