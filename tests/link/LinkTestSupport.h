@@ -1,0 +1,46 @@
+#pragma once
+// Shared by the link tests: every port number 1-16 mapped to a path that does
+// not exist (so no test ever opens a real serial device), the transfer files
+// in the test's own folder, shortened pauses, and simulated radios on
+// pseudo-terminals that must see no forbidden frame.
+
+#include "link/LinkCore.h"
+#include "radiosim/RadioSim.h"
+#include "support/TestUtil.h"
+
+#include <QList>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class LinkTest : public TempDirTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A started radio on a pseudo-terminal of its own.
+    radiosim::RadioSim& addRadio();
+    void mapPort(int number, const QString& path);
+    void mapPort(int number, const radiosim::RadioSim& radio) {
+        mapPort(number, radio.slavePath());
+    }
+    QString missingPath(int number) const;
+    void setSaved(int port, bool autoDetect);
+
+    // A core with the read window's options, its details box and progress box.
+    std::unique_ptr<clonelink::LinkCore> makeCore(const clonelink::LinkOptions& options = {});
+    // The log's lines (CR LF ends each line, the last one included).
+    QStringList logLines(const QString& name = QStringLiteral("read.log")) const;
+    // The log's lines with their leading time stamp replaced by "T".
+    QStringList logShape(const QString& name = QStringLiteral("read.log")) const;
+
+    QPlainTextEdit details;
+    clonelink::ProgressBox progress;
+    QStringList progressTexts;
+    QList<int> progressValues;
+    std::vector<std::unique_ptr<radiosim::RadioSim>> radios;
+};
+
+// Matches a stamp "0.0000" at the start of a log line.
+QString StripStamp(const QString& line);
