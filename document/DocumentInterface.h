@@ -1,0 +1,136 @@
+#pragma once
+// Everything the shell asks of a memory document. frmDocument implements it;
+// the shell holds documents only through this interface, and its tests can
+// hand it fake documents.
+//
+// Rows are memory-grid rows 1..128, grids are indices into MSFlexGrid1
+// (0 memory channels, 1 configuration, 2 VFO, 3 FM broadcast, 4 band limits).
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class QWidget;
+
+namespace platform {
+class FlexGrid;
+class ListEdit;
+class TabStrip;
+class TextEdit;
+} // namespace platform
+
+class IDocument {
+public:
+    virtual ~IDocument() = default;
+
+    // --- the window ---
+    virtual QWidget* Window() = 0;
+    // The caption is the document's file name: the new-document name
+    // (ShortName & " File " & n) until it has a file, then the file's full path.
+    virtual QString Caption() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+    // Closes the window through its close prompt.
+    virtual void CloseMe() = 0;
+    // The window became the active document: the shell's menus follow it.
+    virtual void Form_Activate() = 0;
+    // The application's shut-down asks every document before any closes.
+    // QueryUnload is the close request alone (grids into the image and, when
+    // the image changed, the save prompt); true when the document may close.
+    // Unload then closes the window without asking again.
+    virtual bool QueryUnload() = 0;
+    virtual void Unload() = 0;
+
+    // Controls whose properties the shell sets (fonts, colours, Enabled,
+    // TopRow, Row, Col, ...). index 0..6; nullptr outside.
+    virtual platform::FlexGrid* MSFlexGrid1(int index) = 0;
+    virtual platform::TabStrip* SSTab1() = 0;
+    virtual platform::TextEdit* TxtGrid() = 0;
+    virtual platform::ListEdit* CboGrid() = 0;
+
+    // --- whole-image file operations ---
+    // False after a refusal, which has already been shown to the user.
+    virtual bool OpenFile(const QString& path) = 0;
+    // SaveGrid, then the image to the file; raises RuntimeError when the file
+    // cannot be written (the old file stays intact).
+    virtual void SaveFile(const QString& path) = 0;
+    virtual void ExportTWFile(const QString& path) = 0;
+    virtual void ImportTWFile(const QString& path) = 0;
+    virtual bool IsTWFile() const = 0;
+    // SaveGrid first when the image is loaded; then whether the image differs
+    // from the last opened or saved state.
+    virtual bool IsDataChanged() = 0;
+
+    // --- grids and image ---
+    virtual void Initgrid() = 0;
+    virtual void FillGrid() = 0;
+    virtual void SaveGrid() = 0;
+    virtual void SetColWidths() = 0;
+    virtual void SetNonVisibleColumns() = 0;
+    // The shown tab; callers treat anything outside 0..6 as "no grid".
+    virtual int GetCurrentGrid() const = 0;
+    virtual void SetSelection() = 0;
+    virtual bool IsRowUsed(int32_t row) const = 0;
+    virtual bool MoveDeleteAllowed() const = 0;
+    virtual bool CopyPasteAllowed() const = 0;
+    virtual void SizeCols() = 0;
+    virtual void HighlightSelectedRow() = 0;
+    virtual void RestorePreviousRow() = 0;
+
+    // --- the radio link's way in ---
+    virtual void Sbyt(const QByteArray& bytes) = 0;
+    virtual QByteArray GetBytArry() const = 0;
+    virtual void SetWriteBytes() = 0;
+    virtual QString GetBandLimit(int index) const = 0;
+    virtual void SetBandLimit(int index, const QString& text) = 0;
+    // limits: eight texts in band-limit-table order. Rewrites BandLimitReport.
+    virtual bool CheckBandLimits(QStringList& limits) = 0;
+
+    // --- validation and defaults ---
+    virtual bool ValidateAll() = 0;
+    virtual bool ValidateBandLimits() = 0;
+    virtual bool ValidateVFOs() = 0;
+    virtual void ApplyDefaults(int32_t row) = 0;
+    virtual void ApplyAutoShift(int32_t row) = 0;
+    virtual bool IsFreqInRXBandLimits(const QString& frequency) const = 0;
+    virtual bool IsFreqInTXBandLimits(const QString& frequency) const = 0;
+    virtual bool IsFreqStepValid(QString& frequency) const = 0;
+    virtual QString ValidateFMFreq(const QString& frequency) const = 0;
+    virtual QString FixTag(const QString& name) const = 0;
+
+    // --- editors ---
+    // Closes an open cell editor without moving the focus.
+    virtual void HideEditB() = 0;
+
+    // --- row operations and mass edits ---
+    virtual void MoveUp() = 0;
+    virtual void MoveDown() = 0;
+    virtual void InsertBlank() = 0;
+    virtual void InsertRows(int32_t count) = 0;
+    // row 0: the selected rows.
+    virtual void DeleteRows(int32_t row) = 0;
+    virtual void ClearRows() = 0;
+    virtual void ClearAll() = 0;
+    virtual void SetMass(const QString& value) = 0;
+    virtual void IncrementTags() = 0;
+    virtual void SaveUndo() = 0;
+    virtual void Undo() = 0;
+
+    // --- sorting, duplicates, export, imports ---
+    // keyIndex 0..3, direction "Asc" or "Dec".
+    virtual void SortGrid(int32_t firstRow, int32_t lastRow, int keyIndex,
+                          const QString& direction) = 0;
+    virtual void DupCheck(bool& ignoreDifferentTones, bool& ignoreDifferentNames,
+                          bool& deleteDuplicates) = 0;
+    virtual QString GetExportData(bool& includeUnused, bool& useQuotes,
+                                  bool& leaveOutNumber) = 0;
+    virtual int GetLastEmptyRow() = 0;
+    virtual void ImportCSV(const QString& path) = 0;
+    virtual void TravelPlus(const QString& path) = 0;
+
+    // --- hex compare view ---
+    virtual void InitHexGrids() = 0;
+    virtual void FillHexGrid() = 0;
+    virtual void FillHexGridA(const QString& source) = 0;
+    virtual void FillHexGridB(const QString& source) = 0;
+};

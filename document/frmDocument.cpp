@@ -1,0 +1,514 @@
+// The document window: its controls, tabs, load and unload, close prompt,
+// placement, the mouse-wheel hook and the whole-image file operations.
+
+#include "document/frmDocument.h"
+
+#include "image/clsVUROVA.h"
+#include "mainwindow/IMainWindow.h"
+#include "platform/core/Measures.h"
+#include "platform/core/RuntimeError.h"
+#include "platform/core/Settings.h"
+#include "platform/widgets/ControlGeometry.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/FocusModel.h"
+#include "platform/widgets/ListEdit.h"
+#include "platform/widgets/MsgBox.h"
+#include "platform/widgets/TabStrip.h"
+#include "platform/widgets/TextEdit.h"
+#include "program/ProgramValues.h"
+#include "program/clsRadio.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QWheelEvent>
+
+using platform::FlexGrid;
+using platform::MsgBox;
+
+namespace {
+
+const QString kLoadingCaption = QStringLiteral("Document");
+const QString kCrLf = QStringLiteral("\r\n");
+
+constexpr const char* kTabCaptions[frmDocument::TabCount] = {
+    "Main Memories", "Configuration Settings", "VFO Settings", "FM Broadcast Memories",
+    "Band Limits",   "Tab 5",                  "Tab 6",        "Tab 7",
+    "** Hex Compare **",
+};
+constexpr int FirstHiddenTab = 4;
+
+// Layout margins of the tab strip and the grids, twips, from the window's
+// outer size.
+constexpr int StripLeft = 50;
+constexpr int StripTop = 50;
+constexpr int StripWidthMargin = 250;
+constexpr int StripHeightMargin = 500;
+constexpr int GridLeft = 50;
+constexpr int GridTop = 400;
+constexpr int GridWidthMargin = 350;
+constexpr int GridHeightMargin = 950;
+constexpr int Grid6Top = 1000;
+constexpr int Grid6HeightMargin = 1950;
+
+// Runs one layout step; a measure the control refuses leaves it as it was.
+template <typename Step> void Try(Step step) {
+    try {
+        step();
+    } catch (const platform::RuntimeError&) {
+    }
+}
+
+struct Box {
+    int left, top, width, height;
+};
+
+template <typename W> W* Place(W* widget, const QString& name, const Box& box) {
+    widget->setObjectName(name);
+    platform::MoveTwips(widget, box.left, box.top, box.width, box.height);
+    return widget;
+}
+
+} // namespace
+
+frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmDocument"));
+    platform::FocusModel::Attach(this);
+    BuildControls();
+    Form_Load();
+}
+
+frmDocument::~frmDocument() = default;
+
+void frmDocument::BuildControls() {
+    sstab1_ = new platform::TabStrip(this);
+    sstab1_->setObjectName(QStringLiteral("SSTab1"));
+    sstab1_->setTabs(TabCount);
+    for (int i = 0; i < TabCount; ++i)
+        sstab1_->setTabCaption(i, QString::fromLatin1(kTabCaptions[i]));
+
+    // The grids and editors share the strip as their parent, so an editor at
+    // grid Left + CellLeft lies over its cell.
+    for (int i = 0; i < GridCount; ++i) {
+        grids_[static_cast<size_t>(i)] = new FlexGrid(sstab1_);
+        grids_[static_cast<size_t>(i)]->setObjectName(QStringLiteral("MSFlexGrid1(%1)").arg(i));
+    }
+    txtGrid_ = new platform::TextEdit(sstab1_);
+    txtGrid_->setObjectName(QStringLiteral("TxtGrid"));
+    txtGrid_->hide();
+    cboGrid_ = new platform::ListEdit(sstab1_);
+    cboGrid_->setObjectName(QStringLiteral("CboGrid"));
+    cboGrid_->hide();
+
+    frame1_ = new QFrame(sstab1_);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->hide();
+    frame2_ = new QFrame(sstab1_);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    frame2_->hide();
+    BuildHexCompare();
+
+    // Sorting engines of the sort and the duplicate check; never shown.
+    for (size_t i = 0; i < lists_.size(); ++i) {
+        lists_[i] = new QListWidget(this);
+        lists_[i]->setObjectName(QStringLiteral("List%1").arg(i + 1));
+        lists_[i]->hide();
+    }
+    picChecked_ = new QLabel(this);
+    picChecked_->setObjectName(QStringLiteral("picChecked"));
+    picChecked_->hide();
+    picUnchecked_ = new QLabel(this);
+    picUnchecked_->setObjectName(QStringLiteral("picUnchecked"));
+    picUnchecked_->hide();
+
+    connect(sstab1_, &platform::TabStrip::Click, this,
+            [this](int previousTab) { SSTab1_Click(previousTab); });
+}
+
+void frmDocument::BuildHexCompare() {
+    frame3_ = new QFrame(sstab1_);
+    frame3_->setObjectName(QStringLiteral("Frame3"));
+    platform::MoveTwips(frame3_, GridLeft, GridTop, 8800, 4000);
+    command8_ = Place(new QPushButton(QStringLiteral("Load Current"), frame3_),
+                      QStringLiteral("Command8"), {360, 225, 1230, 375});
+    command12_ = Place(new QPushButton(QStringLiteral("Open File..."), frame3_),
+                       QStringLiteral("Command12"), {360, 675, 1230, 375});
+    label2_ = Place(new QLabel(frame3_), QStringLiteral("Label2"), {1620, 630, 2535, 420});
+    chkBinary_ = Place(new QCheckBox(QStringLiteral("Binary Mode"), frame3_),
+                       QStringLiteral("chkBinary"), {2160, 225, 1275, 240});
+    command11_ = Place(new QPushButton(QStringLiteral("Compare"), frame3_),
+                       QStringLiteral("Command11"), {3825, 180, 1275, 420});
+    command10_ = Place(new QPushButton(QStringLiteral("Open File..."), frame3_),
+                       QStringLiteral("Command10"), {4680, 675, 1230, 375});
+    label1_ = Place(new QLabel(frame3_), QStringLiteral("Label1"), {5985, 675, 2535, 420});
+    hexGridA_ = Place(new FlexGrid(frame3_), QStringLiteral("HexGridA"), {360, 1080, 3975, 2715});
+    hexGridB_ = Place(new FlexGrid(frame3_), QStringLiteral("HexGridB"), {4635, 1080, 3975, 2715});
+    frame3_->hide();
+}
+
+// The window's load. No image is loaded: the document stays empty until a
+// file is opened, the radio is read or a TW file is imported.
+void frmDocument::Form_Load() {
+    setCaption(kLoadingCaption);
+    bool wheel = false;
+    platform::ReadBool(QStringLiteral("Settings"), QStringLiteral("ScrollWheel"), wheel, false);
+    if (wheel) {
+        Program().ScrollWheel = true;
+        InstallWheelHook();
+    }
+    sstab1_->setTab(0);
+    image_ = std::make_unique<clsVUROVA>();
+    Form_Resize();
+    LoadSettings();
+    Initgrid();
+    undoStore_.assign(1, RowRecord{});
+    for (int tab = FirstHiddenTab; tab < TabCount; ++tab)
+        sstab1_->setTabVisible(tab, false);
+    ShowTabContent();
+}
+
+// --- tabs -------------------------------------------------------------------
+
+void frmDocument::SSTab1_Click(int /*previousTab*/) { ShowTabContent(); }
+
+// Grid i for tab i (0 to 3), every other grid and the hex frame hidden.
+void frmDocument::ShowTabContent() {
+    const int tab = sstab1_->tab();
+    for (int i = 0; i < GridCount; ++i)
+        grids_[static_cast<size_t>(i)]->setVisible(i == tab && i <= FmGrid);
+    frame3_->hide();
+    EditGrid = static_cast<int16_t>(tab);
+}
+
+platform::FlexGrid* frmDocument::MSFlexGrid1(int index) {
+    if (index < 0 || index >= GridCount)
+        return nullptr;
+    return grids_[static_cast<size_t>(index)];
+}
+
+bool frmDocument::MoveDeleteAllowed() const { return sstab1_->tab() == MemoryGrid; }
+bool frmDocument::CopyPasteAllowed() const { return sstab1_->tab() == MemoryGrid; }
+
+bool frmDocument::IsRowUsed(int32_t row) const {
+    const FlexGrid& grid = *grids_[MemoryGrid];
+    const int col = GridColumnOf(2);
+    if (row < 1 || row >= grid.rows() || col < 1 || col >= grid.cols())
+        return false;
+    return !grid.textMatrix(row, col).trimmed().isEmpty();
+}
+
+// The undo store holds only the empty record the load put there.
+void frmDocument::Undo() {}
+
+// --- caption, placement -----------------------------------------------------
+
+QString frmDocument::Caption() const { return windowTitle(); }
+void frmDocument::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+QWidget* frmDocument::Frame() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return sub;
+    return this;
+}
+
+const QWidget* frmDocument::Frame() const {
+    return const_cast<frmDocument*>(this)->Frame();
+}
+
+int frmDocument::WindowState() const {
+    const Qt::WindowStates state = Frame()->windowState();
+    if (state & Qt::WindowMinimized)
+        return 1;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return 2;
+    return 0;
+}
+
+void frmDocument::setWindowState(int state) {
+    QWidget* frame = Frame();
+    Qt::WindowStates flags = frame->windowState() &
+                             ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (state == 1)
+        flags |= Qt::WindowMinimized;
+    else if (state == 2)
+        flags |= Qt::WindowMaximized;
+    frame->setWindowState(flags);
+}
+
+int frmDocument::WidthTwips() const { return platform::WidthTwips(Frame()); }
+int frmDocument::HeightTwips() const { return platform::HeightTwips(Frame()); }
+
+void frmDocument::setSizeTwips(int width, int height) {
+    Frame()->resize(platform::TwipsToPixels(width), platform::TwipsToPixels(height));
+}
+
+// The shell puts the window into its MDI frame after the load has read the
+// placement; the frame then takes it over.
+void frmDocument::ApplyPlacementToFrame() {
+    if (storedState_ == 0 && storedWidth_ > 0 && storedHeight_ > 0)
+        setSizeTwips(storedWidth_, storedHeight_);
+    setWindowState(storedState_);
+}
+
+bool frmDocument::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange && qobject_cast<QMdiSubWindow*>(parentWidget()))
+        ApplyPlacementToFrame();
+    return QWidget::event(event);
+}
+
+void frmDocument::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+// The controls do not depend on the tab shown, so the layout leaves the tab
+// alone; painting is held back until everything is in place.
+void frmDocument::Form_Resize() {
+    const int w = WidthTwips();
+    const int h = HeightTwips();
+    setUpdatesEnabled(false);
+    Try([&] { platform::SetLeftTwips(sstab1_, StripLeft); });
+    Try([&] { platform::SetTopTwips(sstab1_, StripTop); });
+    Try([&] { platform::SetHeightTwips(sstab1_, h - StripHeightMargin); });
+    Try([&] { platform::SetWidthTwips(sstab1_, w - StripWidthMargin); });
+    for (FlexGrid* grid : grids_) {
+        Try([&] { platform::SetLeftTwips(grid, GridLeft); });
+        Try([&] { platform::SetTopTwips(grid, GridTop); });
+        Try([&] { platform::SetWidthTwips(grid, w - GridWidthMargin); });
+        Try([&] { platform::SetHeightTwips(grid, h - GridHeightMargin); });
+    }
+    FlexGrid* grid6 = grids_[6];
+    Try([&] { platform::SetTopTwips(grid6, Grid6Top); });
+    Try([&] { platform::SetHeightTwips(grid6, h - Grid6HeightMargin); });
+    setUpdatesEnabled(true);
+
+    if (Caption() == kLoadingCaption)
+        return;
+    const int state = WindowState();
+    if (state == 1)
+        return;
+    const QString settings = QStringLiteral("Settings");
+    platform::SaveInt(settings, QStringLiteral("DocWindowState"), state);
+    if (state == 0) {
+        platform::SaveInt(settings, QStringLiteral("DocWidth"), w);
+        platform::SaveInt(settings, QStringLiteral("DocHeight"), h);
+    }
+}
+
+// --- activation, double click ----------------------------------------------
+
+void frmDocument::Form_Activate() {
+    IMainWindow* main = MainForm();
+    if (!main)
+        return;
+    if (image_->IsFileLoaded())
+        main->EnableGUI();
+    else
+        main->InitGUI();
+}
+
+void frmDocument::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget::mouseDoubleClickEvent(event);
+    Form_DblClick();
+}
+
+void frmDocument::Form_DblClick() {
+    if (sstab1_->isEnabled())
+        return;
+    MsgBox(QStringLiteral(
+               "You must open a saved file or read from the radio before you can edit data!"),
+           platform::vbExclamation, ShortName() + QStringLiteral(" Ferrowind"));
+}
+
+// --- close ------------------------------------------------------------------
+
+void frmDocument::CloseMe() { Frame()->close(); }
+
+void frmDocument::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    if (!unloaded_)
+        Form_Unload();
+    event->accept();
+}
+
+// Returns true to keep the window open. A Yes whose save did not happen
+// (Save As cancelled, or the save failed) keeps it open as Cancel does, so
+// no unsaved change is ever dropped.
+bool frmDocument::Form_QueryUnload() {
+    SaveGrid();
+    if (!image_->IsDataChanged())
+        return false;
+    const QString prompt = Caption() + kCrLf + kCrLf + QStringLiteral("The ") + ShortName() +
+                           QStringLiteral(" data has changed.") + kCrLf +
+                           QStringLiteral("Do you want to save the changes?");
+    const int answer = MsgBox(prompt, platform::vbYesNoCancel | platform::vbExclamation,
+                              ShortName() + QStringLiteral(" Ferrowind"));
+    if (answer == platform::vbNo)
+        return false;
+    if (answer != platform::vbYes)
+        return true;
+    Program().SaveCancelled = false;
+    IMainWindow* main = MainForm();
+    const bool saved = main && main->SaveData();
+    return !saved || Program().SaveCancelled;
+}
+
+// The image object stays with the window object until it is destroyed, so a
+// late call from the shell never meets a missing image.
+void frmDocument::Form_Unload() {
+    unloaded_ = true;
+    SaveSettings();
+    setCaption(QString());
+    if (IMainWindow* main = MainForm())
+        main->CheckGUI();
+    RemoveWheelHook();
+}
+
+// --- mouse wheel ------------------------------------------------------------
+
+// Wheel events the grids do not take come up to the window; the hook turns
+// each into one ScrollUp or ScrollDown of the main window.
+void frmDocument::InstallWheelHook() {
+    installEventFilter(this);
+    wheelHooked_ = true;
+}
+
+void frmDocument::RemoveWheelHook() {
+    if (!wheelHooked_)
+        return;
+    removeEventFilter(this);
+    wheelHooked_ = false;
+}
+
+bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Wheel)
+        return WheelWindowProc(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmDocument::WheelWindowProc(QEvent* event) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    const QPoint delta = wheel->angleDelta();
+    // Only the vertical wheel; a touchpad's begin and end markers carry no turn.
+    if (delta.y() == 0 && (delta.x() != 0 || wheel->phase() != Qt::NoScrollPhase))
+        return false;
+    wheel->accept();
+    IMainWindow* main = MainForm();
+    if (!main)
+        return true;
+    if (delta.y() < 0)
+        main->ScrollDown();
+    else
+        main->ScrollUp();
+    return true;
+}
+
+// --- whole-image operations -------------------------------------------------
+
+const clsRadio& frmDocument::Radio() {
+    static const clsRadio fallback;
+    const auto& radio = Program().Radio;
+    return radio ? *radio : fallback;
+}
+
+QString frmDocument::ShortName() { return Radio().ShortName(); }
+
+void frmDocument::ShowError(const QString& text) {
+    MsgBox(text, platform::vbExclamation, QStringLiteral("Error"));
+}
+
+namespace {
+QString OpenError(const QString& path, const QString& reason) {
+    return QStringLiteral("Error opening file: ") + kCrLf + path + kCrLf + reason;
+}
+} // namespace
+
+bool frmDocument::OpenFile(const QString& path) {
+    if (path.right(2).toLower() == QStringLiteral("tw")) {
+        MsgBox(QStringLiteral("TW Files must be imported (not opened).") + kCrLf + kCrLf +
+                   QStringLiteral("To import a TW file:") + kCrLf +
+                   QStringLiteral("Select File -> Import From .TW..."),
+               platform::vbInformation, QStringLiteral("Error"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowError(OpenError(path, file.errorString()));
+        return false;
+    }
+    const qint64 length = file.size();
+    file.close();
+    if (length != image_->FileSize() && length != image_->FileSize2()) {
+        ShowError(OpenError(path, QStringLiteral("Wrong file size!")));
+        return false;
+    }
+    if (length == image_->FileSize() && !image_->VerifyChecksum(path)) {
+        ShowError(OpenError(path, QStringLiteral("Checksum mismatch, file may be corrupt!")));
+        return false;
+    }
+    try {
+        image_->OpenFile(path);
+    } catch (const platform::RuntimeError& e) {
+        ShowError(OpenError(path, e.description()));
+        return false;
+    }
+    SetColWidths();
+    Initgrid();
+    FillGrid();
+    if (IMainWindow* main = MainForm())
+        main->EnableGUI();
+    setCaption(path);
+    FlexGrid& grid = *grids_[MemoryGrid];
+    grid.setRedraw(false);
+    grid.setCol(2);
+    grid.setCol(1);
+    grid.setRedraw(true);
+    return true;
+}
+
+void frmDocument::SaveFile(const QString& path) {
+    SaveGrid();
+    image_->SaveFile(path);
+}
+
+void frmDocument::ExportTWFile(const QString& path) {
+    SaveGrid();
+    image_->ExportTWFile(path);
+}
+
+// A failed import leaves the image as it was; SaveGrid then writes the
+// unchanged grids back so that image and grids agree again.
+void frmDocument::ImportTWFile(const QString& path) {
+    QString failure;
+    if (image_->ImportTWFile(path, failure)) {
+        Initgrid();
+        FillGrid();
+        return;
+    }
+    ShowError(failure);
+    SaveGrid();
+}
+
+bool frmDocument::IsTWFile() const { return image_->IsTWFile(); }
+
+bool frmDocument::IsDataChanged() {
+    if (image_->IsFileLoaded())
+        SaveGrid();
+    return image_->IsDataChanged();
+}
+
+void frmDocument::Sbyt(const QByteArray& bytes) { image_->Sbyt(bytes); }
+QByteArray frmDocument::GetBytArry() const { return image_->GetBytArry(); }
+void frmDocument::SetWriteBytes() { image_->SetWriteBytes(); }
+QString frmDocument::GetBandLimit(int index) const { return image_->BandLimit(index); }
+void frmDocument::SetBandLimit(int index, const QString& text) {
+    image_->setBandLimit(index, text);
+}

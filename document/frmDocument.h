@@ -1,0 +1,255 @@
+#pragma once
+// The document window: one radio memory image shown in grids on tabs.
+//
+// The grids are the working copy: editors and commands change cell texts
+// only, SaveGrid copies the grids into the image and FillGrid the image into
+// the grids. The window reaches the shell only through MainForm().
+//
+// Its operations are spread over files named after what they hold:
+// frmDocument.cpp (window, tabs, life cycle, placement, file operations),
+// frmDocument_grids.cpp (grid construction and column layout),
+// frmDocument_transfer.cpp (grids <-> image), frmDocument_pending.cpp
+// (operations whose code is still to come).
+
+#include "document/DocumentInterface.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class clsRadio;
+class clsVUROVA;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class frmDocument : public QWidget, public IDocument {
+    Q_OBJECT
+public:
+    static constexpr int GridCount = 7;
+    static constexpr int TabCount = 9;
+    static constexpr int MemoryGrid = 0;
+    static constexpr int ConfigGrid = 1;
+    static constexpr int VfoGrid = 2;
+    static constexpr int FmGrid = 3;
+    static constexpr int BandGrid = 4;
+
+    // Builds the window and runs its load: caption "Document", an empty image
+    // that counts as not loaded, the grids built, tabs 4 to 8 hidden.
+    explicit frmDocument(QWidget* parent = nullptr);
+    ~frmDocument() override;
+
+    // --- IDocument ---
+    QWidget* Window() override { return this; }
+    QString Caption() const override;
+    void setCaption(const QString& caption) override;
+    void CloseMe() override;
+    platform::FlexGrid* MSFlexGrid1(int index) override;
+    platform::TabStrip* SSTab1() override { return sstab1_; }
+    platform::TextEdit* TxtGrid() override { return txtGrid_; }
+    platform::ListEdit* CboGrid() override { return cboGrid_; }
+
+    bool OpenFile(const QString& path) override;
+    void SaveFile(const QString& path) override;
+    void ExportTWFile(const QString& path) override;
+    void ImportTWFile(const QString& path) override;
+    bool IsTWFile() const override;
+    bool IsDataChanged() override;
+
+    void Initgrid() override;
+    void FillGrid() override;
+    void SaveGrid() override;
+    void SetColWidths() override;
+    void SetNonVisibleColumns() override {}
+    int GetCurrentGrid() const override;
+    void SetSelection() override;
+    bool IsRowUsed(int32_t row) const override;
+    bool MoveDeleteAllowed() const override;
+    bool CopyPasteAllowed() const override;
+    void SizeCols() override;
+    void HighlightSelectedRow() override;
+    void RestorePreviousRow() override;
+
+    void Sbyt(const QByteArray& bytes) override;
+    QByteArray GetBytArry() const override;
+    void SetWriteBytes() override;
+    QString GetBandLimit(int index) const override;
+    void SetBandLimit(int index, const QString& text) override;
+    bool CheckBandLimits(QStringList& limits) override;
+
+    bool ValidateAll() override;
+    bool ValidateBandLimits() override;
+    bool ValidateVFOs() override;
+    void ApplyDefaults(int32_t row) override;
+    void ApplyAutoShift(int32_t row) override;
+    bool IsFreqInRXBandLimits(const QString& frequency) const override;
+    bool IsFreqInTXBandLimits(const QString& frequency) const override;
+    bool IsFreqStepValid(QString& frequency) const override;
+    QString ValidateFMFreq(const QString& frequency) const override;
+    QString FixTag(const QString& name) const override;
+
+    void HideEditB() override;
+
+    void MoveUp() override;
+    void MoveDown() override;
+    void InsertBlank() override;
+    void InsertRows(int32_t count) override;
+    void DeleteRows(int32_t row) override;
+    void ClearRows() override;
+    void ClearAll() override;
+    void SetMass(const QString& value) override;
+    void IncrementTags() override;
+    void SaveUndo() override {}
+    void Undo() override;
+
+    void SortGrid(int32_t firstRow, int32_t lastRow, int keyIndex,
+                  const QString& direction) override;
+    void DupCheck(bool& ignoreDifferentTones, bool& ignoreDifferentNames,
+                  bool& deleteDuplicates) override;
+    QString GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) override;
+    int GetLastEmptyRow() override;
+    void ImportCSV(const QString& path) override;
+    void TravelPlus(const QString& path) override;
+
+    void InitHexGrids() override;
+    void FillHexGrid() override;
+    void FillHexGridA(const QString& source) override;
+    void FillHexGridB(const QString& source) override;
+
+    // --- window events the shell forwards ---
+    // The window became the active document: EnableGUI when it holds data,
+    // else InitGUI.
+    void Form_Activate() override;
+    bool QueryUnload() override { return !Form_QueryUnload(); }
+    void Unload() override {
+        if (!unloaded_)
+            Form_Unload();
+        Frame()->close();
+    }
+    // A double click on the window outside an enabled control.
+    void Form_DblClick();
+
+    // --- window state and measures (twips), of the MDI frame when there is one
+    // 0 normal, 1 minimised, 2 maximised.
+    int WindowState() const;
+    void setWindowState(int state);
+    int WidthTwips() const;
+    int HeightTwips() const;
+    void setSizeTwips(int width, int height);
+
+    // The image, for the document's own operations and their tests.
+    clsVUROVA& Image() { return *image_; }
+    const clsVUROVA& Image() const { return *image_; }
+
+    // Whether the mouse-wheel hook was installed at load.
+    bool WheelHooked() const { return wheelHooked_; }
+
+    // --- document members other operations share ---
+    int16_t EditGrid = 0;
+    bool EditorLoading = false;
+    int32_t PreviousRow = 0;
+    bool RowChangeBusy = false;
+    // Selection bounds of grid EditGrid, ascending (SetSelection).
+    int32_t SelTopRow = 0;
+    int32_t SelBottomRow = 0;
+    int32_t SelLeftCol = 0;
+    int32_t SelRightCol = 0;
+
+    // Controls of the hidden tabs.
+    QFrame* Frame1() const { return frame1_; }
+    QFrame* Frame2() const { return frame2_; }
+    QFrame* Frame3() const { return frame3_; }
+    platform::FlexGrid* HexGridA() const { return hexGridA_; }
+    platform::FlexGrid* HexGridB() const { return hexGridB_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Life cycle.
+    void BuildControls();
+    void BuildHexCompare();
+    void Form_Load();
+    // Returns true when the close is to be cancelled.
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void Form_Resize();
+    void SSTab1_Click(int previousTab);
+    void InstallWheelHook();
+    void RemoveWheelHook();
+    bool WheelWindowProc(QEvent* event);
+    QWidget* Frame();
+    const QWidget* Frame() const;
+    void ApplyPlacementToFrame();
+
+    // Grid construction and layout (frmDocument_grids.cpp).
+    void InitMemoryGrid();
+    void InitConfigGrid();
+    void InitVFOGrid();
+    void InitFMGrid();
+    void InitBandGrid();
+    void ApplyStoredGridWidths();
+    void ApplyGridFont();
+    void LoadSettings();
+    void SaveSettings();
+    void LoadColumnSettings();
+    void SetRedrawAll(bool on);
+
+    // Transfer (frmDocument_transfer.cpp).
+    void FillMemoryRows();
+    void FillSettingsGrids();
+    void SaveMemoryRows();
+    void SaveSettingsGrids();
+
+    void ShowTabContent();
+    static const clsRadio& Radio();
+    static QString ShortName();
+    static void ShowError(const QString& text);
+
+    std::unique_ptr<clsVUROVA> image_;
+
+    platform::TabStrip* sstab1_ = nullptr;
+    std::array<platform::FlexGrid*, GridCount> grids_{};
+    platform::TextEdit* txtGrid_ = nullptr;
+    platform::ListEdit* cboGrid_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    QFrame* frame2_ = nullptr;
+    QFrame* frame3_ = nullptr;
+    platform::FlexGrid* hexGridA_ = nullptr;
+    platform::FlexGrid* hexGridB_ = nullptr;
+    QCheckBox* chkBinary_ = nullptr;
+    QPushButton* command8_ = nullptr;
+    QPushButton* command10_ = nullptr;
+    QPushButton* command11_ = nullptr;
+    QPushButton* command12_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    std::array<QListWidget*, 3> lists_{};
+    QLabel* picChecked_ = nullptr;
+    QLabel* picUnchecked_ = nullptr;
+
+    // Widths of grids 1..4 read from the settings store; 0 = none stored.
+    std::array<std::array<int16_t, 42>, GridCount> colWidthStore_{};
+
+    // One record per memory row: the ten data cells.
+    struct RowRecord {
+        std::array<QString, 10> cells;
+    };
+    std::vector<RowRecord> undoStore_;
+
+    bool wheelHooked_ = false;
+    bool unloaded_ = false;
+    // Placement read at load, applied to the MDI frame once there is one.
+    int storedState_ = 0;
+    int storedWidth_ = 0;
+    int storedHeight_ = 0;
+};

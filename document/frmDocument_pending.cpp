@@ -1,0 +1,52 @@
+// Operations of the document whose code is still to be written: validation,
+// the editors, row operations, mass edits, sorting, the duplicate check, the
+// CSV export, the imports and the hex compare view. Each keeps its place in
+// the document interface and is replaced by its own file when it is written;
+// until then it changes nothing, and the checks report that all is well.
+
+#include "document/frmDocument.h"
+
+bool frmDocument::ValidateAll() { return true; }
+bool frmDocument::ValidateBandLimits() { return true; }
+bool frmDocument::ValidateVFOs() { return true; }
+bool frmDocument::CheckBandLimits(QStringList& /*limits*/) { return true; }
+void frmDocument::ApplyDefaults(int32_t /*row*/) {}
+void frmDocument::ApplyAutoShift(int32_t /*row*/) {}
+bool frmDocument::IsFreqInRXBandLimits(const QString& /*frequency*/) const { return true; }
+bool frmDocument::IsFreqInTXBandLimits(const QString& /*frequency*/) const { return true; }
+bool frmDocument::IsFreqStepValid(QString& /*frequency*/) const { return true; }
+QString frmDocument::ValidateFMFreq(const QString& frequency) const { return frequency; }
+QString frmDocument::FixTag(const QString& name) const { return name; }
+
+void frmDocument::HideEditB() {}
+
+void frmDocument::MoveUp() {}
+void frmDocument::MoveDown() {}
+void frmDocument::InsertBlank() {}
+void frmDocument::InsertRows(int32_t /*count*/) {}
+void frmDocument::DeleteRows(int32_t /*row*/) {}
+void frmDocument::ClearRows() {}
+void frmDocument::ClearAll() {}
+void frmDocument::SetMass(const QString& /*value*/) {}
+void frmDocument::IncrementTags() {}
+
+void frmDocument::SizeCols() {}
+void frmDocument::HighlightSelectedRow() {}
+void frmDocument::RestorePreviousRow() {}
+
+void frmDocument::SortGrid(int32_t /*firstRow*/, int32_t /*lastRow*/, int /*keyIndex*/,
+                           const QString& /*direction*/) {}
+void frmDocument::DupCheck(bool& /*ignoreDifferentTones*/, bool& /*ignoreDifferentNames*/,
+                           bool& /*deleteDuplicates*/) {}
+QString frmDocument::GetExportData(bool& /*includeUnused*/, bool& /*useQuotes*/,
+                                   bool& /*leaveOutNumber*/) {
+    return QString();
+}
+int frmDocument::GetLastEmptyRow() { return 0; }
+void frmDocument::ImportCSV(const QString& /*path*/) {}
+void frmDocument::TravelPlus(const QString& /*path*/) {}
+
+void frmDocument::InitHexGrids() {}
+void frmDocument::FillHexGrid() {}
+void frmDocument::FillHexGridA(const QString& /*source*/) {}
+void frmDocument::FillHexGridB(const QString& /*source*/) {}

@@ -1,0 +1,79 @@
+#pragma once
+// A fake main window that records what a document asks of it, realistic
+// images, and a fixture that opens document windows on them.
+
+#include "document/frmDocument.h"
+#include "image/clsVUROVA.h"
+#include "mainwindow/IMainWindow.h"
+#include "support/TestUtil.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class FakeMainWindow : public IMainWindow {
+public:
+    FakeMainWindow() { SetMainForm(this); }
+    ~FakeMainWindow() override { SetMainForm(nullptr); }
+
+    // Every call, by name, in order.
+    QStringList calls;
+    // What SaveData does; by default it saves nothing and reports so.
+    std::function<bool()> saveData = [] { return false; };
+
+    void InitGUI() override { calls << QStringLiteral("InitGUI"); }
+    void EnableGUI() override { calls << QStringLiteral("EnableGUI"); }
+    void CheckGUI() override { calls << QStringLiteral("CheckGUI"); }
+    void SetMenuEnabled(const QString&, bool) override {}
+    void SetToolbarButtonEnabled(int, bool) override {}
+    bool AutoShiftChecked() const override { return false; }
+    bool SaveData() override {
+        calls << QStringLiteral("SaveData");
+        return saveData();
+    }
+    void ScrollUp() override { calls << QStringLiteral("ScrollUp"); }
+    void ScrollDown() override { calls << QStringLiteral("ScrollDown"); }
+    void Sbyt(const QByteArray&) override {}
+    void FillGrid() override {}
+    void SetWriteBytes() override {}
+    QString GetBandLimit(int) override { return QString(); }
+    void SetBandLimit(int, const QString&) override {}
+    bool CheckBandLimits(QStringList&) override { return true; }
+    void CellCut() override {}
+    void CellCopy() override {}
+    void CellPaste() override {}
+    void InsertBlank() override {}
+    void Delete() override {}
+    void InsertCut() override {}
+    void SetMass(const QString&) override {}
+    void IncrementTags() override {}
+    void ShowColumnMenu(const QString&, const QPoint&) override {}
+    int32_t GetRow() override { return 0; }
+    void Find(const QString&, int16_t) override {}
+    void TestSort(const QString&, int, const QString&) override {}
+    void TestDups(bool&, bool&, bool&) override {}
+    QString GetExportData(bool&, bool&, bool&) override { return QString(); }
+    void CopyWindowsClip() override {}
+    void ShowStatus(const QString&, const QString&, bool) override {}
+};
+
+// An image as a user's radio holds it: 20 programmed channels with names,
+// tones, notes and both power levels, the settings away from their zero
+// values, both VFOs, FM memories and the usual band limits. Every channel that
+// is not programmed is blank, as the program writes it.
+clsVUROVA RealisticImage();
+// The same radio as read fresh from the factory: bytes 0..8191 erased to FF
+// except what the programmed channels, settings and band limits put there,
+// notes all zero.
+QByteArray ErasedRadioBytes();
+
+class DocumentTest : public TempDirTest {
+protected:
+    // A document window, shown, with the shell's caption for a new document.
+    std::unique_ptr<frmDocument> NewDocument();
+    // A .uvd file of the realistic image.
+    QString RealisticFile();
+
+    FakeMainWindow mainWindow;
+};
