@@ -1,0 +1,173 @@
+// Drawing of the grid, on screen and as a picture of the whole grid.
+
+#include "platform/widgets/FlexGrid.h"
+
+#include "platform/core/Measures.h"
+#include "platform/widgets/Colors.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+constexpr int TextPaddingPixels = 2;
+
+// A row or column as drawn: its index, where it starts and how wide it is.
+struct Span {
+    int index;
+    int pos;
+    int size;
+};
+
+Qt::Alignment QtAlignment(int alignment, const QString& text) {
+    if (alignment == flexAlignGeneral) {
+        bool number = false;
+        text.trimmed().toDouble(&number);
+        return Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    static constexpr Qt::AlignmentFlag Horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter,
+                                                       Qt::AlignRight};
+    static constexpr Qt::AlignmentFlag Vertical[] = {Qt::AlignTop, Qt::AlignVCenter,
+                                                     Qt::AlignBottom};
+    return Horizontal[alignment / 3] | Vertical[alignment % 3];
+}
+
+} // namespace
+
+// Draws cells from a list of rows and columns; the screen and the picture
+// differ only in the spans they hand in.
+class FlexGrid::Painter {
+public:
+    Painter(const FlexGrid& grid, QPainter& painter, bool onScreen)
+        : grid_(grid), painter_(painter), top_(std::min(grid.row_, grid.rowSel_)),
+          bottom_(std::max(grid.row_, grid.rowSel_)), left_(std::min(grid.col_, grid.colSel_)),
+          right_(std::max(grid.col_, grid.colSel_)) {
+        const QPalette& pal = grid.palette();
+        normalBack_ = ColorFromNumber(grid.backColor_, pal);
+        normalFore_ = ColorFromNumber(grid.foreColor_, pal);
+        fixedBack_ = ColorFromNumber(grid.backColorFixed_, pal);
+        fixedFore_ = ColorFromNumber(grid.foreColorFixed_, pal);
+        selBack_ = ColorFromNumber(ColorHighlight, pal);
+        selFore_ = ColorFromNumber(ColorHighlightText, pal);
+        const bool focused = onScreen && grid.hasFocus();
+        showSelection_ = grid.highLight_ == flexHighlightAlways ||
+                         (grid.highLight_ == flexHighlightWithFocus && focused);
+        // One selected cell shows no highlight, only the current-cell frame.
+        if (top_ == bottom_ && left_ == right_)
+            showSelection_ = false;
+        focusFrame_ = focused;
+        painter_.setFont(grid.font());
+    }
+
+    void paint(const QVector<Span>& rows, const QVector<Span>& cols) {
+        for (const Span& r : rows) {
+            for (const Span& c : cols) {
+                if (r.size > 0 && c.size > 0)
+                    paintCell(r, c);
+            }
+        }
+    }
+
+private:
+    void paintCell(const Span& r, const Span& c) {
+        const Cell& cell = grid_.cells_[r.index * grid_.cols_ + c.index];
+        const bool fixed = r.index < grid_.fixedRows_ || c.index < grid_.fixedCols_;
+        const bool current = r.index == grid_.row_ && c.index == grid_.col_;
+        const bool selected = showSelection_ && !fixed && !current && r.index >= top_ &&
+                              r.index <= bottom_ && c.index >= left_ && c.index <= right_;
+        const QRect rect(c.pos, r.pos, c.size, r.size);
+        QColor back = fixed ? fixedBack_ : normalBack_;
+        QColor fore = fixed ? fixedFore_ : normalFore_;
+        if (cell.back != 0)
+            back = ColorFromNumber(cell.back, grid_.palette());
+        if (cell.fore != 0)
+            fore = ColorFromNumber(cell.fore, grid_.palette());
+        if (selected) {
+            back = selBack_;
+            fore = selFore_;
+        }
+        painter_.fillRect(rect, back);
+        paintLines(rect, fixed);
+        if (!cell.text.isEmpty()) {
+            painter_.setPen(fore);
+            const QRect textRect = rect.adjusted(TextPaddingPixels, 0, -TextPaddingPixels - 1, -1);
+            painter_.drawText(textRect, QtAlignment(grid_.colAligns_[c.index], cell.text),
+                              cell.text);
+        }
+        if (current && focusFrame_ && !fixed) {
+            QPen pen(normalFore_, 1, Qt::DotLine);
+            painter_.setPen(pen);
+            painter_.drawRect(rect.adjusted(1, 1, -2, -2));
+        }
+    }
+
+    void paintLines(const QRect& rect, bool fixed) {
+        if (fixed) {
+            painter_.setPen(grid_.palette().color(QPalette::Light));
+            painter_.drawLine(rect.topLeft(), rect.topRight());
+            painter_.drawLine(rect.topLeft(), rect.bottomLeft());
+            painter_.setPen(grid_.palette().color(QPalette::Dark));
+        } else {
+            painter_.setPen(QColor(192, 192, 192));
+        }
+        painter_.drawLine(rect.topRight(), rect.bottomRight());
+        painter_.drawLine(rect.bottomLeft(), rect.bottomRight());
+    }
+
+    const FlexGrid& grid_;
+    QPainter& painter_;
+    int top_, bottom_, left_, right_;
+    bool showSelection_ = false;
+    bool focusFrame_ = false;
+    QColor normalBack_, normalFore_, fixedBack_, fixedFore_, selBack_, selFore_;
+};
+
+void FlexGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QRect area = viewport()->rect();
+    painter.fillRect(area, ColorFromNumber(ColorButtonFace, palette()).darker(115));
+
+    // Fixed rows and columns first in the list, then the scrolled ones that
+    // fit the view.
+    auto spans = [](int fixed, int first, int count, int limit, auto sizeOf) {
+        QVector<Span> list;
+        int pos = 0;
+        for (int i = 0; i < fixed && i < count; ++i) {
+            list.push_back({i, pos, sizeOf(i)});
+            pos += sizeOf(i);
+        }
+        for (int i = std::max(first, fixed); i < count && pos < limit; ++i) {
+            list.push_back({i, pos, sizeOf(i)});
+            pos += sizeOf(i);
+        }
+        return list;
+    };
+    const QVector<Span> rows =
+        spans(fixedRows_, topRow_, rows_, area.height(), [this](int r) { return rowPixels(r); });
+    const QVector<Span> cols =
+        spans(fixedCols_, leftCol_, cols_, area.width(), [this](int c) { return colPixels(c); });
+    Painter(*this, painter, true).paint(rows, cols);
+}
+
+QImage FlexGrid::picture() const {
+    QVector<Span> rows, cols;
+    int height = 0, width = 0;
+    for (int r = 0; r < rows_; ++r) {
+        rows.push_back({r, height, rowPixels(r)});
+        height += rowPixels(r);
+    }
+    for (int c = 0; c < cols_; ++c) {
+        cols.push_back({c, width, colPixels(c)});
+        width += colPixels(c);
+    }
+    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Painter(*this, painter, false).paint(rows, cols);
+    return image;
+}
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+// Shared pieces of the grid, editor and tab-strip tests: a shown, active
+// window and a log of the events a control raised.
+
+#include <QApplication>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+// A top-level window, shown and active, so that focus and keys behave as for
+// the user.
+class ShownWindow : public QWidget {
+public:
+    ShownWindow() { resize(800, 600); }
+    void showActive() {
+        show();
+        activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(this));
+    }
+};
+
+// The events of one or more controls, in the order they were raised.
+struct EventLog {
+    QStringList lines;
+    void add(const QString& line) { lines << line; }
+    void clear() { lines.clear(); }
+};
