@@ -59,7 +59,7 @@ public:
     // --- channel record: ch 1..128, and 129/130 for VFO A/B where noted ---
     QString RXFrequency(int ch) const; // 1..130
     void setRXFrequency(int ch, const QString& text);
-    void BlankMemory(int ch); // 1..128
+    void BlankMemory(int ch);          // 1..128
     QString TXFrequency(int ch) const; // 1..130
     void setTXFrequency(int ch, const QString& text);
     QString Name(int ch) const; // 1..128
@@ -218,12 +218,12 @@ private:
     // Offsets of the areas and of the fields inside a channel record.
     static constexpr int RecordBase = 0x0000; // record of ch at 16*ch
     static constexpr int RecordLength = 16;
-    static constexpr int RecRx = 0;       // 4 bytes BCD, 10 Hz, little-endian
-    static constexpr int RecTx = 4;       // 4 bytes BCD; FF FF FF FF = no TX
-    static constexpr int RecDecode = 8;   // tone code, LE16
-    static constexpr int RecEncode = 10;  // tone code, LE16
-    static constexpr int RecFlags1 = 12;  // bit 3 busy lock
-    static constexpr int RecFlags2 = 13;  // bit 4 wide, bit 5 high power, bit 6 scan
+    static constexpr int RecRx = 0;      // 4 bytes BCD, 10 Hz, little-endian
+    static constexpr int RecTx = 4;      // 4 bytes BCD; FF FF FF FF = no TX
+    static constexpr int RecDecode = 8;  // tone code, LE16
+    static constexpr int RecEncode = 10; // tone code, LE16
+    static constexpr int RecFlags1 = 12; // bit 3 busy lock
+    static constexpr int RecFlags2 = 13; // bit 4 wide, bit 5 high power, bit 6 scan
     static constexpr int BitBusyLock = 3;
     static constexpr int BitWide = 4;
     static constexpr int BitHighPower = 5;
