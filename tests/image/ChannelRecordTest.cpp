@@ -4,6 +4,7 @@
 #include "platform/core/RuntimeError.h"
 #include "program/ProgramValues.h"
 
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -249,6 +250,24 @@ TEST_F(ChannelRecord, BlankMemoryEmptiesRecordNameAndNotes) {
     Put(expected, 0x1050, QByteArray(6, '\xFF'));
     Put(expected, 0x2080, QByteArray(32, '\xFF'));
     EXPECT_EQ(image.GetBytArry(), expected);
+}
+
+TEST_F(ChannelRecord, BlankMemoryKeepsNotesOfATwImportUntilTheNextOpen) {
+    QTemporaryDir dir;
+    bytes.fill('\x12');
+    load();
+    image.ExportTWFile(dir.filePath("a.tw"));
+    QString failure;
+    ASSERT_TRUE(image.ImportTWFile(dir.filePath("a.tw"), failure));
+    ASSERT_TRUE(image.IsTWFile());
+    image.BlankMemory(5);
+    EXPECT_EQ(At(image, 0x2080, 32), QByteArray(32, '\x12'));
+    EXPECT_EQ(At(image, 0x1050, 6), QByteArray(6, '\xFF'));
+
+    image.SaveFile(dir.filePath("a.uvd"));
+    EXPECT_FALSE(image.IsTWFile());
+    image.BlankMemory(5);
+    EXPECT_EQ(At(image, 0x2080, 32), QByteArray(32, '\xFF'));
 }
 
 } // namespace
