@@ -1,0 +1,73 @@
+#include "shell/ProgramSettings.h"
+
+#include "platform/core/Measures.h"
+#include "platform/core/Settings.h"
+#include "program/ProgramValues.h"
+
+namespace shell {
+
+namespace {
+
+void ReadGridAppearance(ProgramValues& p) {
+    using platform::GetSetting;
+    p.GridFontName = GetSetting(SettingsSection, QStringLiteral("SysFontName"),
+                                QStringLiteral("FIXEDSYS"));
+    p.GridFontItalic = GetSetting(SettingsSection, QStringLiteral("SysFontItalic"),
+                                  QStringLiteral("False"));
+    p.GridFontBold =
+        GetSetting(SettingsSection, QStringLiteral("SysFontBold"), QStringLiteral("False"));
+    p.GridFontSize = GetSetting(SettingsSection, QStringLiteral("SysFontSize"), QStringLiteral("8"));
+    platform::ReadInt32(SettingsSection, QStringLiteral("SysBackColor"), p.GridBackColor,
+                        platform::ColorWindowBackground);
+    platform::ReadInt32(SettingsSection, QStringLiteral("SysForeColor"), p.GridForeColor,
+                        platform::ColorWindowText);
+}
+
+void ReadEnterKey(ProgramValues& p) {
+    const QString text = platform::GetSetting(SettingsSection, QStringLiteral("EnterKey"),
+                                              QStringLiteral("0"));
+    switch (platform::TextToLong(text).value_or(0)) {
+    case 0:
+        p.EnterKeyNextRow = false;
+        p.EnterKeyNextColumn = false;
+        break;
+    case 1:
+        p.EnterKeyNextRow = true;
+        p.EnterKeyNextColumn = false;
+        break;
+    case 2:
+        p.EnterKeyNextRow = false;
+        p.EnterKeyNextColumn = true;
+        break;
+    default:
+        break;  // the built-in mode stays
+    }
+}
+
+void ReadFrequencyFormat(ProgramValues& p) {
+    const QString text = platform::GetSetting(
+        SettingsSection, QStringLiteral("SignificantDigitsOnly"), QStringLiteral("True"));
+    p.FrequencyFormat =
+        platform::TextToBool(text).value_or(true) ? FormatSignificantDigits : FormatFiveDecimals;
+}
+
+} // namespace
+
+void ReadProgramFlags() {
+    ProgramValues& p = Program();
+    ReadGridAppearance(p);
+    ReadEnterKey(p);
+    ReadFrequencyFormat(p);
+    platform::ReadBool(SettingsSection, QStringLiteral("HighlightSelectedRow"),
+                       p.HighlightSelectedRow, true);
+    platform::ReadInt32(SettingsSection, QStringLiteral("HighlightColor"), p.HighlightColor,
+                        8454143);
+    platform::ReadBool(SettingsSection, QStringLiteral("OpenLastUsed"), p.OpenLastUsed, true);
+    platform::ReadBool(SettingsSection, QStringLiteral("UseTextLabels"), p.UseTextLabels, true);
+    platform::ReadBool(SettingsSection, QStringLiteral("ConfirmRowDelete"), p.ConfirmRowDelete,
+                       true);
+    platform::ReadBool(SettingsSection, QStringLiteral("ConfirmRowClear"), p.ConfirmRowClear,
+                       true);
+}
+
+} // namespace shell

@@ -1,0 +1,44 @@
+#include "shell/Startup.h"
+
+#include "platform/core/SingleInstance.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/MsgBox.h"
+#include "shell/Version.h"
+
+namespace shell {
+
+QString CommandLine(const QStringList& arguments) {
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+std::unique_ptr<frmMain> Main(platform::SingleInstance& instance, const QStringList& arguments,
+                              frmMain::DocumentFactory factory) {
+    platform::SetApplicationTitle(ProgramTitle());
+    if (!instance.tryAcquire()) {
+        // Before any window exists, with an empty title.
+        platform::ShowMessage(QStringLiteral("KG-UV Ferrowind is already running."),
+                              platform::vbCritical | platform::vbOKOnly, QString());
+        return nullptr;
+    }
+    auto mainWindow = std::make_unique<frmMain>(std::move(factory));
+    mainWindow->MDIForm_Load(CommandLine(arguments));
+    mainWindow->show();
+    return mainWindow;
+}
+
+int RunFerrowind(int argc, char** argv) {
+    platform::SafeApplication app(argc, argv);
+    QCoreApplication::setApplicationName(ProgramTitle());
+    QCoreApplication::setApplicationVersion(VersionNumbers());
+    QGuiApplication::setApplicationDisplayName(ProgramTitle());
+    platform::SingleInstance instance(ProgramTitle());
+    const std::unique_ptr<frmMain> mainWindow = Main(instance, QCoreApplication::arguments());
+    if (!mainWindow)
+        return 0;
+    QObject::connect(mainWindow.get(), &frmMain::Unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    return app.exec();
+}
+
+} // namespace shell

@@ -1,0 +1,30 @@
+#include "shell/Version.h"
+
+#if !defined(FERROWIND_VERSION_MAJOR) || !defined(FERROWIND_VERSION_MINOR) ||                     \
+    !defined(FERROWIND_VERSION_PATCH)
+#error "The build passes the project version as FERROWIND_VERSION_MAJOR/MINOR/PATCH."
+#endif
+
+namespace shell {
+
+QString ProgramTitle() { return QStringLiteral("KG-UV Ferrowind"); }
+
+ProgramVersion CurrentVersion() {
+    return {FERROWIND_VERSION_MAJOR, FERROWIND_VERSION_MINOR, FERROWIND_VERSION_PATCH};
+}
+
+QString VersionNumbers(const ProgramVersion& version) {
+    return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+}
+
+QString MainCaption(const ProgramVersion& version) {
+    return ProgramTitle() + QStringLiteral(" v") + VersionNumbers(version) +
+           QStringLiteral(" (BETA)");
+}
+
+QString StatusPanelText(const ProgramVersion& version) {
+    return ProgramTitle() + QStringLiteral(" v") + VersionNumbers(version) +
+           QStringLiteral(" - KG-UV Ferrowind developers");
+}
+
+} // namespace shell

@@ -1,0 +1,30 @@
+#pragma once
+// The program's title and version as the captions show them.
+
+#include <QString>
+
+namespace shell {
+
+// "KG-UV Ferrowind": the main caption's title, the settings store's
+// application name and the title of the program's message boxes.
+QString ProgramTitle();
+
+struct ProgramVersion {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+// The version the build was made with.
+ProgramVersion CurrentVersion();
+
+// "1.0.0": plain decimals, no leading zeros.
+QString VersionNumbers(const ProgramVersion& version = CurrentVersion());
+
+// "KG-UV Ferrowind v1.0.0 (BETA)".
+QString MainCaption(const ProgramVersion& version = CurrentVersion());
+
+// The first status-bar panel: title and version without " (BETA)", then the credit.
+QString StatusPanelText(const ProgramVersion& version = CurrentVersion());
+
+} // namespace shell

@@ -1,0 +1,219 @@
+#pragma once
+// The main window: the multiple-document frame with the menu bar, the toolbar
+// tbToolBar and the status bar sbStatusBar that serve every document window.
+//
+// Every command acts on the active document, which the window tracks itself:
+// set when a document is created or activated, kept while a modal window
+// takes Qt's activation away, cleared when that document closes (the most
+// recently active remaining one then takes over).
+//
+// The implementation is spread over files named after what they hold:
+// frmMain.cpp (window, menus, toolbar, status bar), frmMain_life.cpp (load,
+// documents, shut-down, settings, recent files), frmMain_gui.cpp (enabling),
+// frmMain_commands.cpp (menu and toolbar commands), frmMain_forward.cpp (the
+// operations documents and dialogs call).
+
+#include "mainwindow/IMainWindow.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class IDocument;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+
+namespace platform {
+class FlexGrid;
+}
+
+class frmMain : public QMainWindow, public IMainWindow {
+    Q_OBJECT
+public:
+    // Makes a new document window (its own load runs inside); the main window
+    // puts it into the frame. Tests hand in their own.
+    using DocumentFactory = std::function<IDocument*()>;
+
+    static constexpr int ToolbarPositions = 19;
+    static constexpr int MRUItems = 5;
+
+    explicit frmMain(DocumentFactory factory = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // --- life cycle ---
+    // The load sequence; commandLine is the program's arguments joined by
+    // single blanks.
+    void MDIForm_Load(const QString& commandLine = QString());
+    void NewDocument();
+    // An active document whose caption is not empty (an empty caption marks
+    // a document that is closing).
+    bool IsFormLoaded() const;
+    IDocument* ActiveDocument() const { return active_; }
+    // Open documents in creation order.
+    std::vector<IDocument*> Documents() const;
+    QMdiArea* MdiArea() const { return mdiArea_; }
+
+    // --- settings and recent files ---
+    void LoadSettings();
+    void SaveSettings();
+    void LoadMRU();
+    void AddToMRU(const QString& path);
+
+    // --- menu and toolbar state ---
+    void InitGUI() override;
+    void EnableGUI() override;
+    void CheckGUI() override;
+    void ShowToolbarCaptions();
+    void HideToolbarCaptions();
+
+    // --- controls ---
+    // Any menu item by name; a top-level menu by its name gives its menu action.
+    QAction* MenuItem(const QString& name) const;
+    QMenu* TopMenu(const QString& name) const;
+    QAction* mnuMRU(int index) const { return mru_.at(static_cast<size_t>(index)); }
+    QToolBar* tbToolBar() const { return toolBar_; }
+    // Toolbar positions 1..19; 4, 8, 11 and 17 are separators.
+    QAction* tbButton(int position) const { return buttons_.at(static_cast<size_t>(position)); }
+    QString tbButtonKey(int position) const;
+    QStatusBar* sbStatusBar() const;
+    QLabel* StatusPanel1() const { return panel1_; }
+
+    // --- commands ---
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuImportTW_Click();
+    void mnuExportTW_Click();
+    void mnuexit_Click();
+    void mnuMRU_Click(int index);
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuAutoShift_Click();
+    void mnuAutoSizeColumns_Click();
+    void mnuClearMem_Click();
+    void mnuabout_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuTransfer_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+
+    // --- IMainWindow ---
+    void SetMenuEnabled(const QString& menuName, bool enabled) override;
+    void SetToolbarButtonEnabled(int index, bool enabled) override;
+    bool AutoShiftChecked() const override;
+    bool SaveData() override;
+    void ScrollUp() override;
+    void ScrollDown() override;
+    void Sbyt(const QByteArray& data) override;
+    void FillGrid() override;
+    void SetWriteBytes() override;
+    QString GetBandLimit(int index) override;
+    void SetBandLimit(int index, const QString& text) override;
+    bool CheckBandLimits(QStringList& limits) override;
+    void CellCut() override;
+    void CellCopy() override;
+    void CellPaste() override;
+    void InsertBlank() override;
+    void Delete() override;
+    void InsertCut() override;
+    void SetMass(const QString& value) override;
+    void IncrementTags() override;
+    void ShowColumnMenu(const QString& menuName, const QPoint& globalPos) override;
+    int32_t GetRow() override;
+    void Find(const QString& text, int16_t scope) override;
+    void TestSort(const QString& scope, int keyIndex, const QString& direction) override;
+    void TestDups(bool& ignoreDifferentTones, bool& ignoreDifferentNames,
+                  bool& deleteDuplicates) override;
+    QString GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) override;
+    void CopyWindowsClip() override;
+    void ShowStatus(const QString& caption, const QString& text, bool modal) override;
+
+signals:
+    // The main window has unloaded: the program ends.
+    void Unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct DocumentEntry {
+        IDocument* document = nullptr;
+        QMdiSubWindow* frame = nullptr;
+    };
+
+    // Construction (frmMain.cpp).
+    void BuildMenus();
+    void BuildFileMenu();
+    void BuildEditViewSettingsMenus();
+    void BuildMemoriesTransferMenus();
+    void BuildWindowHelpMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    QMenu* AddTopMenu(const QString& name, const QString& caption);
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
+                     void (frmMain::*handler)() = nullptr);
+    QAction* AddCheckItem(QMenu* menu, const QString& name, const QString& caption,
+                          void (frmMain::*handler)());
+    void AddSeparator(QMenu* menu, const QString& name);
+    void SetInitialSize();
+
+    // Documents (frmMain_life.cpp).
+    void OnSubWindowActivated(QMdiSubWindow* frame);
+    void ActivateDocument(IDocument* document);
+    void DocumentClosed(QMdiSubWindow* frame);
+    const DocumentEntry* EntryOf(const QMdiSubWindow* frame) const;
+    const DocumentEntry* EntryOf(const IDocument* document) const;
+    bool QueryUnloadDocuments();
+    void UnloadDocuments();
+    void MDIForm_Unload();
+    void OpenCommandLine(const QString& commandLine);
+    void ReadWindowPlacement();
+    void RebuildWindowList();
+
+    // Commands (frmMain_commands.cpp).
+    bool HasFile(const IDocument* document) const;
+    // False when the command is to end (Cancel).
+    bool UnsavedChangesStep();
+    // The chosen path, or empty when the user cancelled.
+    QString OverwriteLoop(const QString& title, const QString& filter, const QString& defaultExt);
+    QString AskOpenFile(const QString& title, const QString& filter);
+    bool SaveDocumentTo(IDocument* document, const QString& path);
+    void HideEditOnActive();
+    void RunIgnoringErrors(const std::function<void()>& work);
+    // The active document's current grid, or nullptr.
+    platform::FlexGrid* CurrentGrid() const;
+
+    // Enabling (frmMain_gui.cpp).
+    void SetDocumentControlsEnabled(IDocument* document, bool enabled);
+    void SetMenusEnabled(const QStringList& names, bool enabled);
+
+    DocumentFactory factory_;
+    QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    QHash<QString, QAction*> items_;
+    QHash<QString, QMenu*> menus_;
+    std::array<QAction*, MRUItems> mru_{};
+    QAction* mruSeparator_ = nullptr;
+    std::array<QAction*, ToolbarPositions + 1> buttons_{};
+    std::vector<QAction*> windowListItems_;
+
+    std::vector<DocumentEntry> documents_;  // creation order
+    std::vector<IDocument*> activation_;    // most recently active last
+    IDocument* active_ = nullptr;
+    int32_t documentCounter_ = 0;
+    bool closing_ = false;
+};

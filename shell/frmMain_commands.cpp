@@ -1,0 +1,346 @@
+#include "shell/frmMain.h"
+
+#include "document/DocumentInterface.h"
+#include "document/frmAbout.h"
+#include "platform/core/RuntimeError.h"
+#include "platform/core/Settings.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
+#include "program/clsRadio.h"
+#include "program/modFunctions.h"
+#include "shell/ProgramSettings.h"
+#include "shell/RecentFiles.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const QString UvdFilter = QStringLiteral("KG-UV Files (*.uvd)|*.uvd|All Files (*.*)|*.*");
+const QString TwFilter = QStringLiteral("TW Files (*.tw)|*.tw|All Files (*.*)|*.*");
+const QString CrLf = QStringLiteral("\r\n");
+
+QString ShortName() { return clsRadio().ShortName(); }
+
+} // namespace
+
+void frmMain::RunIgnoringErrors(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (...) {
+        // These handlers ignore every error by design (menu opening, toolbar).
+    }
+}
+
+void frmMain::HideEditOnActive() {
+    RunIgnoringErrors([this] {
+        if (active_)
+            active_->HideEditB();
+    });
+}
+
+bool frmMain::HasFile(const IDocument* document) const {
+    return !document->Caption().startsWith(ShortName(), Qt::CaseSensitive);
+}
+
+// --- dialogs shared by the file commands ---
+
+bool frmMain::UnsavedChangesStep() {
+    if (!active_->IsDataChanged())
+        return true;
+    const QString prompt = active_->Caption() + CrLf + CrLf + QStringLiteral("The ") + ShortName() +
+                           QStringLiteral(" data has changed.") + CrLf +
+                           QStringLiteral("Do you want to save the changes?");
+    switch (platform::MsgBox(prompt, platform::vbYesNoCancel | platform::vbExclamation)) {
+    case platform::vbYes:
+        // A save the user asked for that did not happen ends the command.
+        return SaveData();
+    case platform::vbNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString frmMain::AskOpenFile(const QString& title, const QString& filter) {
+    platform::FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    const platform::FileDialogResult result = platform::GetOpenFileName(this, request);
+    return result.accepted ? result.fileName : QString();
+}
+
+QString frmMain::OverwriteLoop(const QString& title, const QString& filter,
+                               const QString& defaultExt) {
+    for (;;) {
+        platform::FileDialogRequest request;
+        request.title = title;
+        request.filter = filter;
+        request.defaultExt = defaultExt;
+        const platform::FileDialogResult result = platform::GetSaveFileName(this, request);
+        if (!result.accepted || result.fileName.isEmpty())
+            return QString();
+        const QString& path = result.fileName;
+        if (!modFunctions::FileExists(path))
+            return path;
+        const QString prompt = path + QStringLiteral(" already exists.") + CrLf +
+                               QStringLiteral("Do You want to replace it?");
+        if (platform::MsgBox(prompt, platform::vbYesNo | platform::vbExclamation,
+                             QStringLiteral("Save As")) == platform::vbYes)
+            return path;
+    }
+}
+
+bool frmMain::SaveDocumentTo(IDocument* document, const QString& path) {
+    try {
+        document->SaveFile(path);
+        return true;
+    } catch (const platform::RuntimeError& e) {
+        platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
+        return false;
+    }
+}
+
+// --- File ---
+
+void frmMain::mnuFileNew_Click() { NewDocument(); }
+
+void frmMain::mnuFileOpen_Click() {
+    if (!active_)
+        NewDocument();
+    if (!UnsavedChangesStep())
+        return;
+    const QString path = AskOpenFile(QStringLiteral("Open"), UvdFilter);
+    if (path.isEmpty())
+        return;
+    if (active_->OpenFile(path)) {
+        active_->setCaption(path);
+        AddToMRU(path);
+    }
+}
+
+void frmMain::mnuFileClose_Click() {
+    if (IsFormLoaded())
+        active_->CloseMe();
+}
+
+void frmMain::mnuFileSave_Click() { SaveData(); }
+
+bool frmMain::SaveData() {
+    IDocument* document = active_;
+    QString path;
+    if (document)
+        path = HasFile(document) ? document->Caption()
+                                 : OverwriteLoop(QStringLiteral("Save As"), UvdFilter,
+                                                 QStringLiteral("uvd"));
+    if (path.isEmpty() || !SaveDocumentTo(document, path)) {
+        Program().SaveCancelled = true;
+        return false;
+    }
+    Program().SaveCancelled = false;
+    document->setCaption(path);
+    AddToMRU(path);
+    return true;
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    IDocument* document = active_;
+    if (!document)
+        return;
+    const QString path =
+        OverwriteLoop(QStringLiteral("Save As"), UvdFilter, QStringLiteral("uvd"));
+    if (path.isEmpty() || !SaveDocumentTo(document, path))
+        return;
+    document->Initgrid();
+    document->FillGrid();
+    document->setCaption(path);
+    AddToMRU(path);
+}
+
+void frmMain::mnuImportTW_Click() {
+    if (!active_)
+        return;
+    const QString path = AskOpenFile(QStringLiteral("Import from TW..."), TwFilter);
+    if (!path.isEmpty())
+        active_->ImportTWFile(path);
+}
+
+void frmMain::mnuExportTW_Click() {
+    IDocument* document = active_;
+    if (!document)
+        return;
+    const QString path =
+        OverwriteLoop(QStringLiteral("Export to TW..."), TwFilter, QStringLiteral("tw"));
+    if (path.isEmpty())
+        return;
+    try {
+        document->ExportTWFile(path);
+    } catch (const platform::RuntimeError& e) {
+        platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
+    }
+}
+
+void frmMain::mnuexit_Click() { close(); }
+
+void frmMain::mnuMRU_Click(int index) {
+    if (!active_)
+        NewDocument();
+    if (!UnsavedChangesStep())
+        return;
+    const QString path =
+        platform::GetSetting(QStringLiteral("MRU"), QStringLiteral("mru%1").arg(index));
+    if (path.isEmpty())
+        return;
+    shell::MoveRecentFileToTop(index);
+    if (modFunctions::FileExists(path)) {
+        active_->OpenFile(path);
+        return;
+    }
+    const QString prompt = path + CrLf + QStringLiteral("This file does not exist.") + CrLf +
+                           QStringLiteral("Select another?");
+    if (platform::MsgBox(prompt, platform::vbYesNo | platform::vbExclamation) == platform::vbYes)
+        mnuFileOpen_Click();
+}
+
+// --- View, Settings, Memories, Help ---
+
+void frmMain::mnuViewToolbar_Click() {
+    QAction* item = MenuItem(QStringLiteral("mnuViewToolbar"));
+    item->setChecked(!item->isChecked());
+    toolBar_->setVisible(item->isChecked());
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    QAction* item = MenuItem(QStringLiteral("mnuViewStatusBar"));
+    item->setChecked(!item->isChecked());
+    sbStatusBar()->setVisible(item->isChecked());
+}
+
+void frmMain::mnuAutoShift_Click() {
+    QAction* item = MenuItem(QStringLiteral("mnuAutoShift"));
+    item->setChecked(!item->isChecked());
+    platform::SaveBool(shell::SettingsSection, QStringLiteral("AutoShift"), item->isChecked());
+}
+
+void frmMain::mnuAutoSizeColumns_Click() {
+    if (active_)
+        active_->SizeCols();
+}
+
+void frmMain::mnuClearMem_Click() {
+    if (!active_)
+        return;
+    if (platform::MsgBox(QStringLiteral("This will clear all main memory data. Are you sure?"),
+                         platform::vbQuestion | platform::vbYesNo) != platform::vbYes)
+        return;
+    active_->ClearAll();
+    active_->SaveGrid();
+    active_->ClearAll();
+}
+
+void frmMain::mnuabout_Click() { ShowAbout(this); }
+
+void frmMain::mnuTransfer_Click() {
+    MenuItem(QStringLiteral("mnuRead"))->setText(QStringLiteral("Read From ") + ShortName());
+    MenuItem(QStringLiteral("mnuWrite"))->setText(QStringLiteral("Write To ") + ShortName());
+    HideEditOnActive();
+}
+
+// --- Window ---
+
+void frmMain::mnuWindowCascade_Click() { mdiArea_->cascadeSubWindows(); }
+
+namespace {
+
+// The document frames that are shown as windows (not minimised).
+QList<QMdiSubWindow*> OpenFrames(const QMdiArea* area) {
+    QList<QMdiSubWindow*> frames;
+    for (QMdiSubWindow* frame : area->subWindowList(QMdiArea::CreationOrder))
+        if (!frame->isMinimized() && !frame->isHidden())
+            frames << frame;
+    return frames;
+}
+
+// Lays frames out in equal bands across (vertical = false: one above the
+// other, full width) or along the area.
+void Tile(QMdiArea* area, bool sideBySide) {
+    const QList<QMdiSubWindow*> frames = OpenFrames(area);
+    if (frames.isEmpty())
+        return;
+    const QRect space = area->viewport()->rect();
+    const int n = static_cast<int>(frames.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* frame = frames[i];
+        if (frame->isMaximized())
+            frame->showNormal();
+        const int from = (sideBySide ? space.width() : space.height()) * i / n;
+        const int to = (sideBySide ? space.width() : space.height()) * (i + 1) / n;
+        frame->setGeometry(sideBySide ? QRect(from, 0, to - from, space.height())
+                                      : QRect(0, from, space.width(), to - from));
+    }
+}
+
+} // namespace
+
+void frmMain::mnuWindowTileHorizontal_Click() { Tile(mdiArea_, false); }
+
+void frmMain::mnuWindowTileVertical_Click() { Tile(mdiArea_, true); }
+
+void frmMain::mnuWindowArrangeIcons_Click() {
+    // Minimised windows line up along the bottom edge, left to right.
+    const QRect space = mdiArea_->viewport()->rect();
+    int x = 0;
+    for (QMdiSubWindow* frame : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!frame->isMinimized() || frame->isHidden())
+            continue;
+        const QSize size = frame->size();
+        frame->move(x, space.height() - size.height());
+        x += size.width();
+    }
+}
+
+// --- toolbar ---
+
+void frmMain::tbToolBar_ButtonClick(const QString& key) {
+    RunIgnoringErrors([this, &key] {
+        // Buttons that stand for a menu item run that item, so the two always
+        // behave alike.
+        static const QHash<QString, QString> menuOf = {
+            {QStringLiteral("New"), QStringLiteral("mnuFileNew")},
+            {QStringLiteral("Open"), QStringLiteral("mnuFileOpen")},
+            {QStringLiteral("Save"), QStringLiteral("mnuFileSave")},
+            {QStringLiteral("Find"), QStringLiteral("mnuFind")},
+            {QStringLiteral("Print"), QStringLiteral("mnuPrint")},
+            {QStringLiteral("Read From Radio"), QStringLiteral("mnuRead")},
+            {QStringLiteral("Write To Radio"), QStringLiteral("mnuWrite")},
+        };
+        if (menuOf.contains(key)) {
+            emit MenuItem(menuOf.value(key))->triggered(false);
+            return;
+        }
+        if (key == QLatin1String("Cut"))
+            CellCut();
+        else if (key == QLatin1String("Copy"))
+            CellCopy();
+        else if (key == QLatin1String("Paste"))
+            CellPaste();
+        else if (!active_)
+            return;
+        else if (key == QLatin1String("Move Up"))
+            active_->MoveUp();
+        else if (key == QLatin1String("Move Down"))
+            active_->MoveDown();
+        else if (key == QLatin1String("Insert Blank"))
+            active_->InsertBlank();
+        else if (key == QLatin1String("Delete"))
+            active_->DeleteRows(0);
+        else if (key == QLatin1String("Clear"))
+            active_->ClearRows();
+    });
+}

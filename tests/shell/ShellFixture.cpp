@@ -1,0 +1,71 @@
+#include "ShellFixture.h"
+
+#include "image/clsVUROVA.h"
+#include "platform/widgets/FlexGrid.h"
+#include "program/ProgramValues.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+void WriteUvdFile(const QString& path) {
+    clsVUROVA image;
+    for (int ch = 1; ch <= clsVUROVA::ChannelCount; ++ch)
+        image.BlankMemory(ch);
+    const char* limits[8] = {"136", "174", "400", "480", "136", "174", "400", "480"};
+    for (int i = 0; i < 8; ++i)
+        image.setBandLimit(i, QString::fromLatin1(limits[i]));
+    image.setRXFrequency(1, QStringLiteral("145.6"));
+    image.setTXFrequency(1, QStringLiteral("145"));
+    image.setName(1, QStringLiteral("GB3WH"));
+    image.setRXFrequency(2, QStringLiteral("433.5"));
+    image.setTXFrequency(2, QStringLiteral("433.5"));
+    image.setName(2, QStringLiteral("UHF S"));
+    image.setRXFrequency(clsVUROVA::VfoA, QStringLiteral("145.5"));
+    image.setRXFrequency(clsVUROVA::VfoB, QStringLiteral("433.5"));
+    image.SaveFile(path);
+}
+
+void ShellTest::TearDown() {
+    main.reset();
+    Settle();
+}
+
+frmMain& ShellTest::Start(const QString& commandLine) {
+    main = std::make_unique<frmMain>();
+    main->MDIForm_Load(commandLine);
+    main->show();
+    Settle();
+    return *main;
+}
+
+QString ShellTest::UvdFile(const QString& name) {
+    const QString path = tempPath(name);
+    WriteUvdFile(path);
+    return path;
+}
+
+void ShellTest::ChangeDocument(IDocument* document) {
+    platform::FlexGrid* grid = document->MSFlexGrid1(0);
+    grid->setTextMatrix(5, GridColumnOf(2), QStringLiteral("146.5"));
+}
+
+void ShellTest::Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+bool ShellTest::Enabled(const QString& name) const {
+    const QAction* item = main->MenuItem(name);
+    EXPECT_NE(item, nullptr) << name.toStdString();
+    return item && item->isEnabled();
+}
+
+bool ShellTest::ButtonEnabled(int position) const { return main->tbButton(position)->isEnabled(); }
+
+QStringList ShellTest::Captions() const {
+    QStringList captions;
+    for (IDocument* document : main->Documents())
+        captions << document->Caption();
+    return captions;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Helpers for driving the real main window with real documents headless.
+
+#include "document/DocumentInterface.h"
+#include "shell/frmMain.h"
+#include "support/TestUtil.h"
+
+#include <QString>
+#include <memory>
+
+// A .uvd file with a few programmed channels, both VFOs inside the usual
+// band limits (136-174, 400-480 MHz).
+void WriteUvdFile(const QString& path);
+
+class ShellTest : public TempDirTest {
+protected:
+    void TearDown() override;
+
+    // The main window after its load sequence, shown.
+    frmMain& Start(const QString& commandLine = QString());
+    // A .uvd file in the test's folder.
+    QString UvdFile(const QString& name = QStringLiteral("home.uvd"));
+    // Makes the document's image differ from its file.
+    static void ChangeDocument(IDocument* document);
+    // Lets closed windows go.
+    static void Settle();
+
+    // Whether a menu item or top menu (by name) is enabled.
+    bool Enabled(const QString& name) const;
+    bool ButtonEnabled(int position) const;
+    QStringList Captions() const;
+
+    std::unique_ptr<frmMain> main;
+};
