@@ -39,7 +39,7 @@ constexpr Channel kChannels[] = {
     {128, "LAST2", "470.0", "470.0", "OFF", "OFF", "LOW", "ON", "NARR", "OFF", "Top row"},
 };
 
-void Program(clsVUROVA& image) {
+void ProgramChannels(clsVUROVA& image) {
     for (int ch = 1; ch <= clsVUROVA::ChannelCount; ++ch)
         image.BlankMemory(ch);
     for (const Channel& c : kChannels) {
@@ -57,6 +57,9 @@ void Program(clsVUROVA& image) {
     const char* limits[8] = {"136", "174", "400", "480", "136", "174", "400", "480"};
     for (int i = 0; i < 8; ++i)
         image.setBandLimit(i, QString::fromLatin1(limits[i]));
+}
+
+void ProgramSettings(clsVUROVA& image) {
 
     image.setBatterySave(image.BatterySave_OPT().value(1));
     image.setRogerBeep(image.RogerBeep_OPT().value(1));
@@ -119,7 +122,8 @@ void Program(clsVUROVA& image) {
 
 clsVUROVA RealisticImage() {
     clsVUROVA image;
-    Program(image);
+    ProgramChannels(image);
+    ProgramSettings(image);
     return image;
 }
 
@@ -128,7 +132,7 @@ QByteArray ErasedRadioBytes() {
     QByteArray erased(clsVUROVA::ImageSize, '\0');
     erased.fill('\xFF', clsVUROVA::RadioSize);
     image.Sbyt(erased);
-    Program(image);
+    ProgramChannels(image);
     return image.GetBytArry().left(clsVUROVA::ImageSize);
 }
 

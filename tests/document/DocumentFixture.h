@@ -63,9 +63,9 @@ public:
 // values, both VFOs, FM memories and the usual band limits. Every channel that
 // is not programmed is blank, as the program writes it.
 clsVUROVA RealisticImage();
-// The same radio as read fresh from the factory: bytes 0..8191 erased to FF
-// except what the programmed channels, settings and band limits put there,
-// notes all zero.
+// A radio whose memory was erased (bytes 0..8191 FF, notes zero) and then given
+// only the channels and band limits of the realistic image: settings, VFOs and
+// FM memories stay erased.
 QByteArray ErasedRadioBytes();
 
 class DocumentTest : public TempDirTest {
