@@ -16,6 +16,7 @@
 // silently: nothing more is sent, logged or shown.
 
 #include "link/ProgressBox.h"
+#include "platform/core/CommPort.h"
 
 #include <QObject>
 #include <QString>
@@ -27,7 +28,6 @@ class QPlainTextEdit;
 class QTimer;
 
 namespace platform {
-class CommPort;
 class RuntimeError;
 } // namespace platform
 
