@@ -25,7 +25,6 @@ FlexGrid::FlexGrid(QWidget* parent)
     : QAbstractScrollArea(parent), backColor_(ColorWindowBackground), foreColor_(ColorWindowText),
       backColorFixed_(ColorButtonFace), foreColorFixed_(ColorButtonText) {
     setFocusPolicy(Qt::StrongFocus);
-    viewport()->setFocusPolicy(Qt::NoFocus);
     viewport()->setMouseTracking(true);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,6 +1,13 @@
 #pragma once
 // Shared pieces of the grid, editor and tab-strip tests: a shown, active
-// window and a log of the events a control raised.
+// window and a log of the events a control raised. Include it first: mouse
+// events then go through the window as the user's do, with click focus and
+// double clicks as in the program.
+
+#ifdef QTEST_QPA_MOUSE_HANDLING
+#error "include WidgetTestUtil.h before anything that includes QTest"
+#endif
+#define QTEST_QPA_MOUSE_HANDLING
 
 #include <QApplication>
 #include <QStringList>
