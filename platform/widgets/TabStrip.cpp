@@ -109,7 +109,7 @@ int TabStrip::tabHeight() const {
 }
 
 bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == bar_ && event->type() == QEvent::MouseButtonPress) {
+    if (watched == bar_ && event->type() == QEvent::MouseButtonPress && bar_->isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint pos = bar_->mapTo(this, mouse->position().toPoint());
         emit MouseDown(MouseButtonNumber(mouse->button()), MouseShiftNumber(mouse->modifiers()),
