@@ -14,7 +14,6 @@ QString CommandLine(const QStringList& arguments) {
 
 std::unique_ptr<frmMain> Main(platform::SingleInstance& instance, const QStringList& arguments,
                               frmMain::DocumentFactory factory) {
-    platform::SetApplicationTitle(ProgramTitle());
     if (!instance.tryAcquire()) {
         // Before any window exists, with an empty title.
         platform::ShowMessage(QStringLiteral("KG-UV Ferrowind is already running."),

@@ -2,6 +2,7 @@
 
 #include "document/DocumentInterface.h"
 #include "platform/core/Measures.h"
+#include "platform/widgets/MsgBox.h"
 #include "shell/ToolbarIcons.h"
 #include "shell/Version.h"
 
@@ -55,6 +56,8 @@ const char* const CaptionProperty = "Caption";
 frmMain::frmMain(DocumentFactory factory, QWidget* parent)
     : QMainWindow(parent), factory_(std::move(factory)) {
     setObjectName(QStringLiteral("frmMain"));
+    // Message boxes carry the program's title unless they name their own.
+    platform::SetApplicationTitle(shell::ProgramTitle());
     setWindowTitle(shell::ProgramTitle());
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MDIClient"));
@@ -73,6 +76,17 @@ frmMain::frmMain(DocumentFactory factory, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    // The frames die with the frame window; nothing of theirs may reach a
+    // main window that is half gone.
+    closing_ = true;
+    mdiArea_->disconnect(this);
+    for (const DocumentEntry& entry : documents_) {
+        entry.frame->disconnect(this);
+        entry.frame->removeEventFilter(this);
+    }
+    documents_.clear();
+    activation_.clear();
+    active_ = nullptr;
     if (MainForm() == this)
         SetMainForm(nullptr);
 }

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "document/frmDocument.h"
 #include "image/clsVUROVA.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
@@ -41,6 +42,11 @@ frmMain& ShellTest::Start(const QString& commandLine) {
 QString ShellTest::UvdFile(const QString& name) {
     const QString path = tempPath(name);
     WriteUvdFile(path);
+    // Saved once through a document, the file is in the form the program
+    // writes, so opening it alone changes nothing.
+    frmDocument document;
+    EXPECT_TRUE(document.OpenFile(path));
+    document.SaveFile(path);
     return path;
 }
 
