@@ -374,22 +374,32 @@ void frmDocument::Form_Unload() {
 
 // --- mouse wheel ------------------------------------------------------------
 
-// Wheel events the grids do not take come up to the window; the hook turns
-// each into one ScrollUp or ScrollDown of the main window.
+// Every wheel message over the window, its grids included, becomes one
+// ScrollUp or ScrollDown of the main window. The grids never scroll on the
+// wheel themselves.
+QList<QObject*> frmDocument::WheelSources() {
+    QList<QObject*> sources{this};
+    for (FlexGrid* grid : grids_)
+        sources << grid << grid->viewport();
+    return sources;
+}
+
 void frmDocument::InstallWheelHook() {
-    installEventFilter(this);
+    for (QObject* source : WheelSources())
+        source->installEventFilter(this);
     wheelHooked_ = true;
 }
 
 void frmDocument::RemoveWheelHook() {
     if (!wheelHooked_)
         return;
-    removeEventFilter(this);
+    for (QObject* source : WheelSources())
+        source->removeEventFilter(this);
     wheelHooked_ = false;
 }
 
 bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == this && event->type() == QEvent::Wheel)
+    if (wheelHooked_ && event->type() == QEvent::Wheel)
         return WheelWindowProc(event);
     return QWidget::eventFilter(watched, event);
 }

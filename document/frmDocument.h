@@ -13,6 +13,7 @@
 
 #include "document/DocumentInterface.h"
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -184,6 +185,7 @@ private:
     void Form_Unload();
     void Form_Resize();
     void SSTab1_Click(int previousTab);
+    QList<QObject*> WheelSources();
     void InstallWheelHook();
     void RemoveWheelHook();
     bool WheelWindowProc(QEvent* event);
