@@ -44,14 +44,20 @@ FlexGrid::~FlexGrid() = default;
 // --- shape -----------------------------------------------------------------
 
 void FlexGrid::reshape(int rows, int cols) {
-    QVector<Cell> cells(rows * cols);
-    const int keepRows = std::min(rows, rows_);
-    const int keepCols = std::min(cols, cols_);
-    for (int r = 0; r < keepRows; ++r) {
-        for (int c = 0; c < keepCols; ++c)
-            cells[r * cols + c] = std::move(cells_[r * cols_ + c]);
+    if (cols == cols_) {
+        // Rows are stored one after the other: adding or dropping rows at the
+        // end keeps the rest in place (the hex view adds its rows one by one).
+        cells_.resize(rows * cols);
+    } else {
+        QVector<Cell> cells(rows * cols);
+        const int keepRows = std::min(rows, rows_);
+        const int keepCols = std::min(cols, cols_);
+        for (int r = 0; r < keepRows; ++r) {
+            for (int c = 0; c < keepCols; ++c)
+                cells[r * cols + c] = std::move(cells_[r * cols_ + c]);
+        }
+        cells_ = std::move(cells);
     }
-    cells_ = std::move(cells);
     colWidths_.resize(cols);
     colAligns_.resize(cols);
     rowHeights_.resize(rows);
