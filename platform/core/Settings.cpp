@@ -58,12 +58,15 @@ QString VariantText(const QVariant& value) {
 std::optional<int64_t> HexToLong(const QString& digits) {
     if (digits.isEmpty() || digits.size() > 8)
         return std::nullopt;
-    bool ok = false;
-    const uint32_t value = digits.toUInt(&ok, 16);
-    // toUInt would also take a sign or a "0x" of its own.
-    if (!ok || digits.front() == QLatin1Char('+') || digits.front() == QLatin1Char('-'))
-        return std::nullopt;
-    return static_cast<int32_t>(value);
+    // Hex digits only: toUInt would also take blanks, a sign or a "0x" of its own.
+    for (const QChar ch : digits) {
+        const char16_t c = ch.unicode();
+        const bool hex =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        if (!hex)
+            return std::nullopt;
+    }
+    return static_cast<int32_t>(digits.toUInt(nullptr, 16));
 }
 
 } // namespace

@@ -149,6 +149,9 @@ TEST(SettingsText, NumbersAndHexColours) {
     EXPECT_EQ(TextToLong("&H"), std::nullopt);
     EXPECT_EQ(TextToLong("&HXY"), std::nullopt);
     EXPECT_EQ(TextToLong("&H-1"), std::nullopt);
+    EXPECT_EQ(TextToLong("&H0x1F"), std::nullopt);
+    EXPECT_EQ(TextToLong("&H 1F"), std::nullopt);
+    EXPECT_EQ(TextToLong("&H1F "), 31); // the whole text is trimmed first
     EXPECT_EQ(TextToLong("0x10"), std::nullopt);
     EXPECT_EQ(TextToLong("abc"), std::nullopt);
     EXPECT_EQ(TextToLong(""), std::nullopt);
