@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -83,4 +85,23 @@ TEST(SafetyNet, ErrorsWhileTheBoxIsUpDoNotStackBoxes) {
     });
     EXPECT_TRUE(WaitUntil([&] { return dialogs.pending() == 0 && secondThrew; }));
     ExpectErrorBox(dialogs, "Error 6: Overflow");
+}
+
+TEST(SafetyNet, ThrowFromAButtonClickHandler) {
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(vbOK);
+    QPushButton button(QStringLiteral("Write"));
+    button.show();
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+        ++clicks;
+        throw RuntimeError(ErrPathFileAccess);
+    });
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ExpectErrorBox(dialogs, "Error 75: Path/File access error");
+    // The button is not left pressed: a second click reaches the handler again.
+    dialogs.answerMessage(vbOK);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(button.isDown());
 }
