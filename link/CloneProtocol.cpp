@@ -97,6 +97,18 @@ QString BufferDumpLine(const QByteArray& bytes) {
     return countedLine(QStringLiteral("BUFFER DUMP <-- ["), bytes);
 }
 
+QString TimeOfDayStamp(double nowSeconds, double startSeconds) {
+    constexpr float SecondsPerDay = 86400.0f;
+    float elapsed = static_cast<float>(nowSeconds) - static_cast<float>(startSeconds);
+    if (elapsed < 0)
+        elapsed += SecondsPerDay;
+    return platform::FormatNumber(elapsed, QStringLiteral("0.0000"));
+}
+
+QString CounterStamp(double nowSeconds, double startSeconds) {
+    return platform::FormatNumber(nowSeconds - startSeconds, QStringLiteral("0.0000"));
+}
+
 int Percent(double value, double max) {
     return static_cast<int>(platform::RoundHalfEven(value * 100.0 / max));
 }

@@ -48,6 +48,12 @@ QString RxLine(const QString& time, const QByteArray& bytes);
 QString NoResponseLine(const QString& time);
 QString BufferDumpLine(const QByteArray& bytes);
 
+// Log time stamps, "0.0000". The read log counts on the time-of-day clock in
+// single precision, adding a day when the transfer crossed midnight; the write
+// log on the high-resolution counter.
+QString TimeOfDayStamp(double nowSeconds, double startSeconds);
+QString CounterStamp(double nowSeconds, double startSeconds);
+
 // value / max * 100 to the nearest whole number, halves to even.
 int Percent(double value, double max);
 

@@ -5,7 +5,6 @@
 #include "platform/core/Codec.h"
 #include "platform/core/CommPort.h"
 #include "platform/core/HiResTimer.h"
-#include "platform/core/NumberText.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/widgets/MsgBox.h"
 
@@ -27,7 +26,6 @@ TimingScale& timingScale() {
     return scale;
 }
 
-constexpr double SecondsPerDay = 86400.0;
 constexpr int ErrBadFileNumber = 52;
 
 // Stops the receive timer however the wait is left.
@@ -225,16 +223,8 @@ void LinkCore::startClock() {
 }
 
 QString LinkCore::getTime() const {
-    double seconds = 0;
-    if (options_.timeBase == TimeBase::Counter) {
-        seconds = clockSeconds() - startTime_;
-    } else {
-        float elapsed = static_cast<float>(clockSeconds()) - static_cast<float>(startTime_);
-        if (elapsed < 0)
-            elapsed += static_cast<float>(SecondsPerDay); // the transfer crossed midnight
-        seconds = elapsed;
-    }
-    return platform::FormatNumber(seconds, QStringLiteral("0.0000"));
+    return options_.timeBase == TimeBase::Counter ? CounterStamp(clockSeconds(), startTime_)
+                                                  : TimeOfDayStamp(clockSeconds(), startTime_);
 }
 
 void LinkCore::writeLogLine(const QString& text) {

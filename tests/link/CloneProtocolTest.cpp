@@ -84,3 +84,13 @@ TEST(CloneProtocol, PercentRoundsHalvesToEven) {
     EXPECT_EQ(Percent(5120, 8192), 62);
     EXPECT_EQ(Percent(7168, 8192), 88);
 }
+
+TEST(CloneProtocol, TimeStamps) {
+    EXPECT_EQ(TimeOfDayStamp(100.5, 100.0), "0.5000");
+    EXPECT_EQ(TimeOfDayStamp(3.0, 86398.0), "5.0000"); // across midnight
+    // The time-of-day clock keeps single precision: late in the day the
+    // stamps move in steps of a few milliseconds.
+    EXPECT_EQ(TimeOfDayStamp(80000.0 + 1.0 / 1024, 80000.0), "0.0000");
+    EXPECT_EQ(CounterStamp(12.3456, 12.0), "0.3456");
+    EXPECT_EQ(CounterStamp(1000.0001, 1000.0), "0.0001");
+}
