@@ -1,13 +1,16 @@
-// Benchmarks run with a QCoreApplication, as some of the code under test
-// expects one, and the program-wide values a freshly started program holds.
+// Benchmarks run with an application object, as the code under test expects
+// one (the document windows need a widget application; without a display they
+// draw offscreen), and the program-wide values a freshly started program holds.
 
 #include "program/ProgramValues.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     ResetProgramValues();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
