@@ -69,8 +69,11 @@ bool clsVUROVA::setFrequencyText(int offset, const QString& text) {
     if (platform::Val(text) == 0) {
         return false;
     }
-    const double product = platform::RoundHalfEven(platform::ToDouble(text) * UnitsPerMHz);
-    if (product < 0) {
+    // The text is decimal: settle the binary noise of the product first, so a
+    // typed half step (144.000015) rounds to even as the half it is.
+    const double exact = std::round(platform::ToDouble(text) * UnitsPerMHz * 1e6) / 1e6;
+    const double product = platform::RoundHalfEven(exact);
+    if (!std::isfinite(product) || product < 0) {
         throw platform::RuntimeError(platform::ErrOverflow);
     }
     // Only eight digits fit; a caller validates the range before it gets here.

@@ -57,6 +57,25 @@ TEST_F(ChannelRecord, FrequenciesStoreRoundedBcdDigits) {
     EXPECT_EQ(At(image, Rec1, 4), Hex("01 00 50 14"));
     image.setRXFrequency(1, "0.00001");
     EXPECT_EQ(At(image, Rec1, 4), Hex("01 00 00 00"));
+    // Typed halves of a step go to the even neighbour, whatever the binary
+    // product of the text makes of them.
+    image.setRXFrequency(1, "144.000015");
+    EXPECT_EQ(At(image, Rec1, 4), Hex("02 00 40 14"));
+    image.setRXFrequency(1, "144.000025");
+    EXPECT_EQ(At(image, Rec1, 4), Hex("02 00 40 14"));
+    image.setRXFrequency(1, "144.000005");
+    EXPECT_EQ(At(image, Rec1, 4), Hex("00 00 40 14"));
+
+    // A negative or endless number is an overflow, not digits.
+    for (const QString& wild : {QString("-145.5"), "1" + QString(400, '0')}) {
+        try {
+            image.setRXFrequency(1, wild);
+            ADD_FAILURE() << "no error";
+        } catch (const platform::RuntimeError& e) {
+            EXPECT_EQ(e.number(), 6);
+        }
+        EXPECT_EQ(At(image, Rec1, 4), Hex("00 00 40 14"));
+    }
 
     // A zero or empty RX text changes nothing.
     image.setRXFrequency(1, "146.52");
