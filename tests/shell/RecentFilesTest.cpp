@@ -1,0 +1,84 @@
+#include "ShellFixture.h"
+
+#include "platform/core/Settings.h"
+#include "shell/RecentFiles.h"
+
+#include <QAction>
+
+namespace {
+
+void StoreList(const QStringList& entries) {
+    for (int i = 0; i < entries.size(); ++i)
+        platform::SaveSetting("MRU", QStringLiteral("mru%1").arg(i), entries[i]);
+}
+
+} // namespace
+
+TEST(RecentFiles, AddingPutsThePathOnTopAndDropsTheOldest) {
+    StoreList({"/r/1.uvd", "/r/2.uvd", "/r/3.uvd", "/r/4.uvd", "/r/5.uvd"});
+    shell::AddRecentFile("/r/6.uvd");
+    EXPECT_EQ(shell::ReadRecentFiles(),
+              (QStringList{"/r/6.uvd", "/r/1.uvd", "/r/2.uvd", "/r/3.uvd", "/r/4.uvd"}));
+}
+
+TEST(RecentFiles, AKnownPathMovesUpWhateverItsLetterCase) {
+    StoreList({"m0", "m1", "c:\\data\\a.uvd", "m3", "m4"});
+    shell::AddRecentFile("C:\\Data\\A.uvd");
+    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"C:\\Data\\A.uvd", "m0", "m1", "m3", "m4"}));
+
+    shell::AddRecentFile("C:\\DATA\\a.uvd");
+    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"C:\\DATA\\a.uvd", "m0", "m1", "m3", "m4"}));
+}
+
+TEST(RecentFiles, AGapMovesDown) {
+    StoreList({"m0", "", "m2", "m3", "m4"});
+    shell::AddRecentFile("new");
+    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"new", "m0", "", "m2", "m3"}));
+}
+
+TEST(RecentFiles, MovingAnEntryToTheTopKeepsTheOthersInOrder) {
+    StoreList({"m0", "m1", "m2", "m3", "m4"});
+    shell::MoveRecentFileToTop(2);
+    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"m2", "m0", "m1", "m3", "m4"}));
+}
+
+TEST(RecentFiles, CaptionShowsThePartAfterTheLastSeparator) {
+    EXPECT_EQ(shell::RecentFileCaption("&1", "C:\\Radio\\home.uvd"), QStringLiteral("&1 home.uvd"));
+    EXPECT_EQ(shell::RecentFileCaption("&2", "/home/ham/club.uvd"), QStringLiteral("&2 club.uvd"));
+    EXPECT_EQ(shell::RecentFileCaption("&3", "a/b\\c.uvd"), QStringLiteral("&3 c.uvd"));
+    EXPECT_EQ(shell::RecentFileCaption("&4", "a\\b/c.uvd"), QStringLiteral("&4 c.uvd"));
+    EXPECT_EQ(shell::RecentFileCaption("&5", "plain.uvd"), QStringLiteral("&5 plain.uvd"));
+}
+
+TEST_F(ShellTest, RecentFileMenuHidesEmptyEntriesWithoutRenumbering) {
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+    Start();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(main->mnuMRU(i)->isVisible()) << i;
+    EXPECT_FALSE(main->MenuItem("mnuMRUSep")->isVisible());
+
+    StoreList({"/r/a.uvd", "", "C:\\r\\c.uvd"});
+    main->LoadMRU();
+    EXPECT_TRUE(main->MenuItem("mnuMRUSep")->isVisible());
+    EXPECT_EQ(main->mnuMRU(0)->text(), QStringLiteral("&1 a.uvd"));
+    EXPECT_FALSE(main->mnuMRU(1)->isVisible());
+    EXPECT_EQ(main->mnuMRU(2)->text(), QStringLiteral("&3 c.uvd"));
+    EXPECT_TRUE(main->mnuMRU(2)->isVisible());
+
+    main->AddToMRU("/r/new.uvd");
+    EXPECT_EQ(main->mnuMRU(0)->text(), QStringLiteral("&1 new.uvd"));
+    EXPECT_EQ(main->mnuMRU(1)->text(), QStringLiteral("&2 a.uvd"));
+    EXPECT_FALSE(main->mnuMRU(2)->isVisible());
+    EXPECT_EQ(main->mnuMRU(3)->text(), QStringLiteral("&4 c.uvd"));
+}
+
+TEST_F(ShellTest, ClickingTheFirstRecentFileWritesNothing) {
+    const QString path = UvdFile();
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+    StoreList({path, "/r/b.uvd"});
+    Start();
+    const QByteArray before = ReadFileBytes(platform::SettingsFilePath());
+    main->mnuMRU_Click(0);
+    EXPECT_EQ(Captions(), QStringList{path});
+    EXPECT_EQ(ReadFileBytes(platform::SettingsFilePath()), before);
+}
