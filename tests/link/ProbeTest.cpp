@@ -228,3 +228,16 @@ TEST_F(ProbeTest, SilentSavedPortAtFullSpeed) {
     for (int i = 1; i < 4; ++i)
         EXPECT_GE(probes[i].time - probes[i - 1].time, 3.5);
 }
+
+TEST_F(ProbeTest, SettingsThatAreNotNumbersReadAsTheirDefaults) {
+    EXPECT_EQ(LinkCore::SavedPort(), 1);
+    EXPECT_TRUE(LinkCore::AutoDetectOn());
+    platform::SaveSetting("Settings", "CommPort", "COM4");
+    platform::SaveSetting("Settings", "AutoDetect", "on");
+    EXPECT_EQ(LinkCore::SavedPort(), 1);
+    EXPECT_TRUE(LinkCore::AutoDetectOn());
+    platform::SaveSetting("Settings", "CommPort", " 12 ");
+    platform::SaveSetting("Settings", "AutoDetect", "2");
+    EXPECT_EQ(LinkCore::SavedPort(), 12);
+    EXPECT_FALSE(LinkCore::AutoDetectOn());
+}
