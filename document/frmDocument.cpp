@@ -248,17 +248,18 @@ void frmDocument::setSizeTwips(int width, int height) {
 }
 
 // The shell puts the window into its MDI frame after the load has read the
-// placement; the frame then takes it over.
+// placement; the frame takes it over when it is first shown.
 void frmDocument::ApplyPlacementToFrame() {
+    placementPending_ = false;
     if (storedState_ == 0 && storedWidth_ > 0 && storedHeight_ > 0)
         setSizeTwips(storedWidth_, storedHeight_);
     setWindowState(storedState_);
 }
 
-bool frmDocument::event(QEvent* event) {
-    if (event->type() == QEvent::ParentChange && qobject_cast<QMdiSubWindow*>(parentWidget()))
+void frmDocument::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placementPending_ && qobject_cast<QMdiSubWindow*>(parentWidget()))
         ApplyPlacementToFrame();
-    return QWidget::event(event);
 }
 
 void frmDocument::resizeEvent(QResizeEvent* event) {

@@ -161,6 +161,17 @@ public:
     int32_t SelLeftCol = 0;
     int32_t SelRightCol = 0;
 
+    // --- validation, state and sizing ---
+    // Typed frequencies corrected against the image's band limits: moved into
+    // the bands, onto the raster, formatted; "" for a text that is no number.
+    // ValidateVFOFreq first turns an empty argument into "0".
+    QString ValidateRXFreq(const QString& frequency) const;
+    QString ValidateTXFreq(const QString& frequency) const;
+    QString ValidateVFOFreq(QString& frequency) const;
+    // True when the TX Freq to Busy Lck cells of the row of grid EditGrid all
+    // hold text.
+    bool IsRowFilled(int32_t row) const;
+
     // Controls of the hidden tabs.
     QFrame* Frame1() const { return frame1_; }
     QFrame* Frame2() const { return frame2_; }
@@ -172,7 +183,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -254,4 +265,5 @@ private:
     int storedState_ = 0;
     int storedWidth_ = 0;
     int storedHeight_ = 0;
+    bool placementPending_ = true;
 };

@@ -260,3 +260,20 @@ TEST_F(DocumentTest, SaveGridErrorIsShownAndStops) {
     doc->MSFlexGrid1(1)->setTextMatrix(3, 2, doc->Image().TOT());
     doc->MSFlexGrid1(3)->setTextMatrix(1, 1, QStringLiteral("88.6"));
 }
+
+TEST_F(DocumentTest, CommaLocaleShowsAndSavesTheSameBytes) {
+    const QString first = RealisticFile();
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto doc = NewDocument();
+    const bool opened = doc->OpenFile(first);
+    const QString rx = doc->MSFlexGrid1(0)->textMatrix(2, 2);
+    const QString fm = doc->MSFlexGrid1(3)->textMatrix(1, 1);
+    const QString second = tempPath(QStringLiteral("second.uvd"));
+    doc->SaveFile(second);
+    QLocale::setDefault(previous);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(rx, QStringLiteral("145,7375"));
+    EXPECT_EQ(fm, QStringLiteral("88,6"));
+    EXPECT_EQ(ReadFileBytes(second), ReadFileBytes(first));
+}

@@ -4,6 +4,7 @@
 
 #include "DocumentFixture.h"
 
+#include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/FlexGrid.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -456,4 +459,80 @@ TEST_F(DocumentTest, TwExportAndImport) {
     EXPECT_EQ(doc->MSFlexGrid1(0)->textMatrix(1, 1), QStringLiteral("GB3WH"));
     doc->setCaption(QString());
     source->setCaption(QString());
+}
+
+// In the main window's MDI area the frame carries the placement: it takes the
+// stored size and state, its outer size is what is stored, and closing it runs
+// the close prompt.
+TEST_F(DocumentTest, InsideAnMdiFrame) {
+    platform::SaveSetting(S, QStringLiteral("DocWidth"), QStringLiteral("9000"));
+    platform::SaveSetting(S, QStringLiteral("DocHeight"), QStringLiteral("6000"));
+    QMdiArea area;
+    area.resize(1000, 800);
+    area.show();
+    auto* doc = new frmDocument; // owned by its frame from here on
+    QMdiSubWindow* frame = area.addSubWindow(doc);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    doc->setCaption(QStringLiteral("KG-UV File 1"));
+    frame->show();
+    EXPECT_EQ(frame->size(), QSize(600, 400));
+    EXPECT_EQ(doc->WidthTwips(), 9000);
+
+    frame->resize(700, 500);
+    EXPECT_EQ(platform::GetSetting(S, QStringLiteral("DocWidth")), QStringLiteral("10500"));
+    EXPECT_EQ(platform::GetSetting(S, QStringLiteral("DocHeight")), QStringLiteral("7500"));
+
+    ASSERT_TRUE(doc->OpenFile(RealisticFile()));
+    doc->MSFlexGrid1(0)->setTextMatrix(1, 1, QStringLiteral("CHANGED"));
+    {
+        ScriptedResponder dialogs;
+        dialogs.answerMessage(platform::vbCancel);
+        EXPECT_FALSE(frame->close());
+        EXPECT_TRUE(frame->isVisible());
+    }
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbNo);
+    doc->CloseMe();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(doc->Caption(), QString());
+}
+
+TEST_F(DocumentTest, TinyWindowKeepsTheLastGoodLayout) {
+    auto doc = NewDocument();
+    const QRect grid = doc->MSFlexGrid1(0)->geometry();
+    doc->resize(20, 20);
+    EXPECT_EQ(doc->MSFlexGrid1(0)->geometry().size(), grid.size());
+    doc->resize(600, 400);
+    const auto twips = [](int t) { return platform::PixelsToTwips(platform::TwipsToPixels(t)); };
+    EXPECT_EQ(platform::WidthTwips(doc->MSFlexGrid1(0)), twips(9000 - 350));
+    EXPECT_EQ(platform::HeightTwips(doc->MSFlexGrid1(0)), twips(6000 - 950));
+    EXPECT_EQ(platform::HeightTwips(doc->MSFlexGrid1(6)), twips(6000 - 1950));
+}
+
+// A column hidden in the table is built with width 0, keeps its width through
+// SetColWidths and a rebuild, and comes back at it when shown again.
+TEST_F(DocumentTest, HiddenColumnComesBackAtItsWidth) {
+    auto doc = NewDocument();
+    auto& table = Program().ColumnTable;
+    doc->MSFlexGrid1(0)->setColWidth(8, 1000); // TX Dev
+    doc->SetColWidths();
+    table[8].Visible = false;
+    doc->Initgrid();
+    EXPECT_EQ(doc->MSFlexGrid1(0)->colWidth(8), 0);
+    doc->SetColWidths();
+    doc->Initgrid();
+    EXPECT_EQ(doc->MSFlexGrid1(0)->colWidth(8), 0);
+    EXPECT_EQ(table[8].Width, 1000);
+    table[8].Visible = true;
+    doc->Initgrid();
+    EXPECT_EQ(doc->MSFlexGrid1(0)->colWidth(8), 1000);
+}
+
+TEST_F(DocumentTest, InitgridReportsAFontSizeThatIsNoNumber) {
+    auto doc = NewDocument();
+    Program().GridFontSize = QStringLiteral("big");
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbOK);
+    doc->Initgrid();
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Error 13: Type mismatch")});
 }
