@@ -30,7 +30,8 @@ const QString NoWakeUp = QStringLiteral("ERROR: No response from radio!");
 const QString InvalidResponse = QStringLiteral("ERROR: Invalid response from radio!");
 const QString InvalidRadioId = QStringLiteral("ERROR: Invalid radio ID!");
 const QString ReadingLimits = QStringLiteral("Reading band limits from radio...");
-const QString AlwaysWrite = QStringLiteral("Always write band limits enabled. Writing band limits.");
+const QString AlwaysWrite =
+    QStringLiteral("Always write band limits enabled. Writing band limits.");
 const QString LimitsMatch =
     QStringLiteral("Radio band limits already match file. Skipping band limits.");
 const QString UserWrites = QStringLiteral("User chose to write band limits.");
@@ -53,7 +54,8 @@ QString checkFailedBox() {
            crlf2 + QStringLiteral("There are two ways this can be corrected: ") + crlf2 +
            QStringLiteral("   1) Edit the memories and VFOs so that they are within the band "
                           "limits in the radio.") +
-           crlf2 + QStringLiteral("   2) Write new band limits to the radio that match the file data.");
+           crlf2 +
+           QStringLiteral("   2) Write new band limits to the radio that match the file data.");
 }
 } // namespace texts
 
@@ -81,17 +83,16 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 IMainWindow& mainWindow() {
     IMainWindow* main = MainForm();
     if (!main)
-        throw platform::RuntimeError(ErrObjectNotSet,
-                                     QStringLiteral("Object variable or With block variable not set"));
+        throw platform::RuntimeError(
+            ErrObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
     return *main;
 }
 
 // Any number other than 0 writes the limits unasked; a value that is no
 // number reads as the default.
 bool alwaysWriteLimits() {
-    const QString stored =
-        platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
-                             QStringLiteral("0"));
+    const QString stored = platform::GetSetting(
+        QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"), QStringLiteral("0"));
     return platform::TextToDouble(stored).value_or(0.0) != 0.0;
 }
 
@@ -102,15 +103,15 @@ frmWriteRadio::frmWriteRadio(QWidget* parent)
       label1_(makeLabel(this, "Label1",
                         QStringLiteral("1. Be sure the cable is connected and the radio is"),
                         TwipsRect(120, 180, 4980, 240))),
-      label3_(makeLabel(this, "Label3", QStringLiteral("powered on."), TwipsRect(360, 450, 4500, 225))),
+      label3_(
+          makeLabel(this, "Label3", QStringLiteral("powered on."), TwipsRect(360, 450, 4500, 225))),
       label4_(makeLabel(this, "Label4", QStringLiteral("2. Click the Write button "),
                         TwipsRect(135, 900, 5145, 285))),
       command1_(
           makeButton(this, "Command1", QStringLiteral("&Write"), TwipsRect(998, 1470, 1410, 375))),
-      command2_(
-          makeButton(this, "Command2", QStringLiteral("&Cancel"), TwipsRect(3218, 1470, 1455, 375))),
-      tbflood_(new clonelink::ProgressBox(this)), text1_(new QPlainTextEdit(this)),
-      core_(nullptr) {
+      command2_(makeButton(this, "Command2", QStringLiteral("&Cancel"),
+                           TwipsRect(3218, 1470, 1455, 375))),
+      tbflood_(new clonelink::ProgressBox(this)), text1_(new QPlainTextEdit(this)), core_(nullptr) {
     setObjectName(QStringLiteral("frmWriteRadio"));
     setWindowTitle(QStringLiteral("Write To KG-UV"));
     // The details box lies below the client area: it takes every status line
@@ -146,7 +147,9 @@ void frmWriteRadio::Command1_Click() {
     }
 }
 
-void frmWriteRadio::Command2_Click() { reject(); }
+void frmWriteRadio::Command2_Click() {
+    reject();
+}
 
 void frmWriteRadio::reject() {
     core_->requestCancel();
@@ -198,7 +201,8 @@ void frmWriteRadio::WriteToVurova() {
         ending = sequence();
     } catch (const platform::RuntimeError& e) {
         core_->statusOutput(platform::ErrorText(e));
-        core_->updateProgress(100, 100, false, QStringLiteral("ERROR ") + QString::number(e.number()));
+        core_->updateProgress(100, 100, false,
+                              QStringLiteral("ERROR ") + QString::number(e.number()));
         core_->closeLog();
         core_->closePort();
         LinkCore::ShowErrorBox(e);
@@ -254,14 +258,15 @@ frmWriteRadio::Ending frmWriteRadio::writeAfterPrompt() {
 
 bool frmWriteRadio::askToWriteLimits() {
     frmBandLimitPrompt prompt(this);
-    prompt.setComparisonText(
-        clonelink::BandLimitComparisonText(radioBandLimits_, fileBandLimits_));
+    prompt.setComparisonText(clonelink::BandLimitComparisonText(radioBandLimits_, fileBandLimits_));
     platform::ExecModal(&prompt);
     return BandLimitPromptResult() == platform::vbYes;
 }
 
 // The full wake-up before a write that follows the prompt.
-bool frmWriteRadio::handshake() { return SendHiVurova() && GetRadioID() && Exchange06(); }
+bool frmWriteRadio::handshake() {
+    return SendHiVurova() && GetRadioID() && Exchange06();
+}
 
 // --- steps ---
 
@@ -355,7 +360,7 @@ bool frmWriteRadio::writeBlock(int address) {
     core_->send(image_.mid(address, clonelink::WriteBlockSize));
     if (!core_->waitForBytes(1))
         return false;
-    core_->receive();  // whatever the radio answers
+    core_->receive(); // whatever the radio answers
     return true;
 }
 
@@ -383,6 +388,7 @@ void frmWriteRadio::fail(const QString& text, const QString& barText) {
 
 void frmWriteRadio::reportError(const platform::RuntimeError& error) {
     core_->statusOutput(platform::ErrorText(error));
-    core_->updateProgress(100, 100, false, QStringLiteral("ERROR ") + QString::number(error.number()));
+    core_->updateProgress(100, 100, false,
+                          QStringLiteral("ERROR ") + QString::number(error.number()));
     LinkCore::ShowErrorBox(error);
 }

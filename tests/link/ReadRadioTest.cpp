@@ -1,0 +1,316 @@
+// The read window end to end: over a pseudo-terminal against the simulated
+// radio, into a fake main window that holds a real image.
+
+#include "TransferTestSupport.h"
+
+#include "link/CloneProtocol.h"
+#include "link/LinkCore.h"
+#include "link/ProgressBox.h"
+#include "link/TransferFiles.h"
+#include "link/frmReadRadio.h"
+#include "platform/core/Settings.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/MsgBox.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+using radiosim::Fault;
+using radiosim::FrameKind;
+
+namespace {
+
+const QString NoResponse = QStringLiteral("ERROR: No response from radio.");
+const QString InvalidId = QStringLiteral("ERROR: Invalid radio ID!");
+
+QByteArray bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
+QString hex(const QByteArray& data) {
+    return QString::fromLatin1(data.toHex(' ').toUpper());
+}
+
+QString address(int a) {
+    return QStringLiteral("%1").arg(a, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// The frames of a complete read.
+QStringList fullReadFrames() {
+    QStringList frames{"probe", "identify", "ack"};
+    for (int a = 0; a < 8192; a += 64)
+        frames << QStringLiteral("read ") + address(a) << QStringLiteral("ack");
+    return frames;
+}
+
+} // namespace
+
+class ReadRadioTest : public TransferTest {
+protected:
+    int runRead(const std::function<void(QDialog&)>& prepare = {}) {
+        if (!armed)
+            armRun(prepare);
+        window = std::make_unique<frmReadRadio>();
+        return platform::ExecModal(window.get());
+    }
+    QStringList log() const { return logShape(QStringLiteral("read.log")); }
+    QStringList readingTexts() const {
+        return barTexts.filter(QRegularExpression(QStringLiteral("^Reading From Radio: ")));
+    }
+    void expectDocumentUntouched() {
+        EXPECT_EQ(main.calls, QStringList());
+        EXPECT_EQ(imageBytes(), ImagePattern());
+        EXPECT_FALSE(main.image.IsDataChanged());
+    }
+    void expectIdle() {
+        EXPECT_FALSE(window->link().portOpen());
+        EXPECT_FALSE(window->link().logOpen());
+        EXPECT_FALSE(window->link().busy());
+    }
+
+    std::unique_ptr<frmReadRadio> window;
+};
+
+TEST_F(ReadRadioTest, FullReadFillsTheRadioPartOfTheImage) {
+    loadImage(QByteArray());
+    EXPECT_EQ(runRead(), QDialog::Accepted);
+    EXPECT_FALSE(stayedOpen);
+
+    EXPECT_EQ(imageBytes().left(8192), radio->memory());
+    EXPECT_EQ(imageBytes().mid(8192), ImagePattern().mid(8192)) << "the notes were touched";
+    EXPECT_TRUE(main.image.IsDataChanged());
+    EXPECT_EQ(main.calls, QStringList({"Sbyt", "EnableGUI", "FillGrid"}));
+    EXPECT_EQ(frameNames(), fullReadFrames());
+    expectIdle();
+
+    const QStringList lines = log();
+    ASSERT_EQ(lines.size(), 6 + 2 + 128 * 4);
+    const QByteArray block0 = radio->memory().left(64);
+    EXPECT_EQ(lines.mid(0, 12),
+              QStringList({"Attempting communication using COM1",
+                           "T   TX --> [09]    48 69 57 4F 55 58 55 4E 02", "T   RX <-- [01]    06",
+                           "T   TX --> [01]    02", "T   RX <-- [07]    4B 47 36 36 39 56 00",
+                           "Radio ID: KG669V", "T   TX --> [01]    06", "T   RX <-- [01]    06",
+                           "T   TX --> [04]    52 00 00 40",
+                           "T   RX <-- [68]    52 00 00 40 " + hex(block0), "T   TX --> [01]    06",
+                           "T   RX <-- [01]    06"}));
+    EXPECT_EQ(lines[lines.size() - 4], "T   TX --> [04]    52 1F C0 40");
+    EXPECT_EQ(window->Text1()->toPlainText(),
+              logLines(QStringLiteral("read.log")).join('\n') + '\n');
+
+    const QStringList reading = readingTexts();
+    ASSERT_EQ(reading.size(), 128);
+    EXPECT_EQ(reading[0], "Reading From Radio:  1% Complete...");
+    EXPECT_EQ(reading[15], "Reading From Radio:  12% Complete...");
+    EXPECT_EQ(reading[47], "Reading From Radio:  38% Complete...");
+    EXPECT_EQ(reading[79], "Reading From Radio:  62% Complete...");
+    EXPECT_EQ(reading[111], "Reading From Radio:  88% Complete...");
+    EXPECT_EQ(reading[127], "Reading From Radio:  100% Complete...");
+    EXPECT_EQ(barTexts.first(), "Attempting communication, please wait...");
+    EXPECT_EQ(barTexts.last(), "Data downloaded successfully!");
+    EXPECT_EQ(barValues.last(), 100);
+    EXPECT_EQ(platform::GetSetting("Settings", "CommPort"), "1");
+}
+
+TEST_F(ReadRadioTest, AcceptsTheEightByteIdentityAndLongBlockAnswers) {
+    loadImage(QByteArray());
+    radio->setLongIdentity(true);
+    radio->setFault(FrameKind::Read, Fault::Extra(bytes({0xAA, 0xBB})));
+    EXPECT_EQ(runRead(), QDialog::Accepted);
+    EXPECT_EQ(imageBytes().left(8192), radio->memory());
+    const QStringList lines = log();
+    EXPECT_EQ(lines[4], "T   RX <-- [08]    06 4B 47 36 36 39 56 00");
+    EXPECT_EQ(lines[5], "Radio ID: KG669V");
+    EXPECT_TRUE(lines[9].startsWith("T   RX <-- [70]    52 00 00 40 ")) << lines[9].toStdString();
+    EXPECT_TRUE(lines[9].endsWith(" AA BB"));
+}
+
+TEST_F(ReadRadioTest, RefusesAWrongIdentity) {
+    const struct {
+        QByteArray answer;
+        QString idLine;
+    } cases[] = {
+        {QByteArray("KG669X\0", 7), "Radio ID: KG669X"},
+        {QByteArray("kg669v\0", 7), "Radio ID: kg669v"},
+        {QByteArray("\x06KG669V\0\0", 9), "Radio ID: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.idLine.toStdString());
+        loadImage(QByteArray());
+        radio->clearRecord();
+        radio->clearFaults();
+        barTexts.clear();
+        radio->setFault(FrameKind::Identify, Fault::Replace(c.answer));
+        EXPECT_EQ(runRead(), QDialog::Rejected);
+        EXPECT_TRUE(stayedOpen);
+        const QStringList lines = log();
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines.mid(lines.size() - 2), QStringList({c.idLine, InvalidId}));
+        EXPECT_EQ(barTexts.last(), InvalidId);
+        EXPECT_EQ(window->tbflood()->value(), 100);
+        EXPECT_EQ(frameNames(), QStringList({"probe", "identify"}));
+        expectDocumentUntouched();
+        expectIdle();
+    }
+}
+
+// Each wait of the transfer in turn gets no answer.
+TEST_F(ReadRadioTest, NoAnswerAtEachStepEndsWithABufferDump) {
+    const struct {
+        FrameKind kind;
+        int occurrence;
+        int framesSent;
+    } cases[] = {
+        {FrameKind::Identify, 0, 2},
+        {FrameKind::Ack, 0, 3},
+        {FrameKind::Read, 5, 3 + 11},
+        {FrameKind::Ack, 6, 3 + 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(radiosim::FrameKindName(c.kind).toStdString() + " " +
+                     std::to_string(c.occurrence));
+        loadImage(QByteArray());
+        radio->clearRecord();
+        radio->clearFaults();
+        barTexts.clear();
+        radio->setFault(c.kind, Fault::Silent(), c.occurrence);
+        EXPECT_EQ(runRead(), QDialog::Rejected);
+        EXPECT_TRUE(stayedOpen);
+        const QStringList lines = log();
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines.mid(lines.size() - 2),
+                  QStringList({NoResponse, "BUFFER DUMP <-- [00]    "}));
+        EXPECT_EQ(barTexts.last(), NoResponse);
+        EXPECT_EQ(window->tbflood()->value(), 100);
+        EXPECT_EQ(radio->frames().size(), c.framesSent);
+        expectDocumentUntouched();
+        expectIdle();
+    }
+}
+
+TEST_F(ReadRadioTest, AShortBlockIsDumpedAndNothingReachesTheDocument) {
+    loadImage(QByteArray());
+    radio->setFault(FrameKind::Read, Fault::Short(40), 3);
+    EXPECT_EQ(runRead(), QDialog::Rejected);
+    const QStringList lines = log();
+    const QByteArray partial = bytes({0x52, 0x00, 0xC0, 0x40}) + radio->memory().mid(0xC0, 36);
+    EXPECT_EQ(lines.mid(lines.size() - 3),
+              QStringList({"T   TX --> [04]    52 00 C0 40", NoResponse,
+                           "BUFFER DUMP <-- [40]    " + hex(partial)}));
+    expectDocumentUntouched();
+    expectIdle();
+}
+
+TEST_F(ReadRadioTest, LostDeviceIsAnErrorWithItsNumber) {
+    loadImage(QByteArray());
+    armRun([this](QDialog& w) {
+        onLine(w, "TX --> [04]    52 04 00 40", [this] { radio->disconnect(); });
+    });
+    dialogs->answerMessage(platform::vbOK);
+    EXPECT_EQ(runRead(), QDialog::Rejected);
+    ASSERT_EQ(dialogs->messages().size(), 1);
+    const QString error = dialogs->messages().first();
+    EXPECT_TRUE(error.startsWith("Error ")) << error.toStdString();
+    EXPECT_EQ(dialogs->shown().last().title, "Error");
+    EXPECT_EQ(dialogs->shown().last().icon, platform::vbExclamation);
+    const QStringList lines = log();
+    EXPECT_EQ(lines.last(), error) << "no dump of a port that is gone";
+    EXPECT_EQ(lines[lines.size() - 2], "T   TX --> [04]    52 04 00 40");
+    const QString number = error.section(' ', 1, 1).chopped(1);
+    EXPECT_EQ(barTexts.last(), "ERROR " + number);
+    EXPECT_EQ(window->tbflood()->value(), 100);
+    expectDocumentUntouched();
+    expectIdle();
+}
+
+TEST_F(ReadRadioTest, ALogThatCannotBeCreatedStopsBeforeTheRadio) {
+    clonelink::SetTransferFolderForTests(tempPath("no/such/folder"));
+    armRun();
+    dialogs->answerMessage(platform::vbOK);
+    EXPECT_EQ(runRead(), QDialog::Rejected);
+    EXPECT_EQ(dialogs->messages(), QStringList({"Error 75: Path/File access error"}));
+    EXPECT_EQ(dialogs->shown().last().title, "Error");
+    EXPECT_TRUE(radio->frames().isEmpty());
+    expectIdle();
+}
+
+// Cancel (or the close box, or Esc) ends the command where it waits: nothing
+// more is sent, logged or shown, and the document gets nothing.
+TEST_F(ReadRadioTest, CancelAtEachWaitEndsSilently) {
+    const struct {
+        const char* name;
+        FrameKind kind;
+        int occurrence;
+        QString tail;
+        int nth;
+        int framesSent;
+    } cases[] = {
+        {"probe", FrameKind::Probe, -1, "TX --> [09]    48 69 57 4F 55 58 55 4E 02", 1, 1},
+        {"pause between probes", FrameKind::Probe, 0, "RX --> [00]    No Response", 1, 1},
+        {"identify", FrameKind::Identify, 0, "TX --> [01]    02", 1, 2},
+        {"ack", FrameKind::Ack, 0, "TX --> [01]    06", 1, 3},
+        {"block", FrameKind::Read, 2, "TX --> [04]    52 00 80 40", 1, 3 + 5},
+        {"block ack", FrameKind::Ack, 3, "TX --> [01]    06", 4, 3 + 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        loadImage(QByteArray());
+        radio->clearRecord();
+        radio->clearFaults();
+        radio->setFault(c.kind, Fault::Silent(), c.occurrence);
+        EXPECT_EQ(runRead([&c](QDialog& w) { cancelAfterLine(w, c.tail, c.nth); }),
+                  QDialog::Rejected);
+        EXPECT_FALSE(stayedOpen) << "Cancel closes the window";
+        ProcessEventsFor(50);
+        EXPECT_EQ(radio->frames().size(), c.framesSent);
+        EXPECT_TRUE(log().last().endsWith(c.tail)) << log().last().toStdString();
+        expectDocumentUntouched();
+        expectIdle();
+    }
+}
+
+TEST_F(ReadRadioTest, CancelDuringTheClosingPauseKeepsTheRead) {
+    loadImage(QByteArray());
+    EXPECT_EQ(runRead([this](QDialog& w) {
+                  main.onFillGrid = [&w] {
+                      QTimer::singleShot(0, &w,
+                                         [&w] { w.findChild<QPushButton*>("Command2")->click(); });
+                  };
+              }),
+              QDialog::Rejected);
+    EXPECT_EQ(main.calls, QStringList({"Sbyt", "EnableGUI", "FillGrid"}));
+    EXPECT_EQ(imageBytes().left(8192), radio->memory());
+    expectIdle();
+}
+
+TEST_F(ReadRadioTest, ASecondReadClickWhileReadingDoesNothing) {
+    loadImage(QByteArray());
+    EXPECT_EQ(runRead([](QDialog& w) {
+                  onLine(w, "TX --> [04]    52 00 80 40", [&w] {
+                      QTimer::singleShot(0, &w,
+                                         [&w] { w.findChild<QPushButton*>("Command1")->click(); });
+                  });
+              }),
+              QDialog::Accepted);
+    EXPECT_EQ(frameNames(), fullReadFrames());
+    EXPECT_TRUE(window->Text1()->toPlainText().startsWith("Attempting communication using COM1"))
+        << "the details box was emptied";
+    EXPECT_EQ(main.calls, QStringList({"Sbyt", "EnableGUI", "FillGrid"}));
+}
+
+TEST_F(ReadRadioTest, WindowLayoutAndTexts) {
+    frmReadRadio w;
+    EXPECT_EQ(w.windowTitle(), "Read From KG-UV");
+    EXPECT_EQ(w.Label1()->text(), "1. Be sure the cable is connected and the radio is");
+    EXPECT_EQ(w.Label3()->text(), "powered on.");
+    EXPECT_EQ(w.Label2()->text(), "2. Click the Read button");
+    EXPECT_EQ(w.Command1()->text(), "Read");
+    EXPECT_EQ(w.Command2()->text(), "&Cancel");
+    EXPECT_GE(w.Text1()->y(), w.height()) << "the details box stays out of view";
+}
