@@ -3,13 +3,18 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace shell {
 
 namespace {
 
-constexpr int Size = 24;
+// Pictures are drawn on a 24-unit square and rendered at each size a
+// toolbar may ask for, so they stay sharp.
+constexpr int Units = 24;
+constexpr int Sizes[] = {16, 24, 32};
 
 const QColor Ink(50, 60, 75);
 const QColor Paper(250, 250, 245);
@@ -17,13 +22,19 @@ const QColor Accent(40, 110, 200);
 const QColor Danger(190, 45, 40);
 
 QIcon Draw(const std::function<void(QPainter&)>& paint) {
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Ink, 1.5));
-    paint(p);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const int size : Sizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(double(size) / Units, double(size) / Units);
+        p.setPen(QPen(Ink, 1.5));
+        paint(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 void Sheet(QPainter& p, const QRectF& r) {
@@ -146,5 +157,21 @@ QIcon Picture(const QString& key) {
 } // namespace
 
 QIcon ToolbarIcon(const QString& key) { return Picture(key); }
+
+QIcon ProgramIcon() {
+    return Draw([](QPainter& p) {
+        p.setBrush(QColor(60, 70, 85));
+        p.drawRoundedRect(QRectF(6.5, 5.5, 11, 17), 2, 2);
+        p.setPen(QPen(Ink, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(9, 5.5), QPointF(9, 0.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 200, 120));
+        p.drawRect(QRectF(8.5, 8, 7, 4));
+        p.setBrush(QColor(200, 205, 212));
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 3; ++col)
+                p.drawRect(QRectF(8.5 + col * 2.6, 14 + row * 2.6, 1.8, 1.8));
+    });
+}
 
 } // namespace shell

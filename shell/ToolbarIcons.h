@@ -10,4 +10,7 @@ namespace shell {
 // The picture of the button with this key ("New", "Open", ... "Write To Radio").
 QIcon ToolbarIcon(const QString& key);
 
+// The program's own picture: window icons of the main and document windows.
+QIcon ProgramIcon();
+
 } // namespace shell

@@ -59,6 +59,7 @@ frmMain::frmMain(DocumentFactory factory, QWidget* parent)
     // Message boxes carry the program's title unless they name their own.
     platform::SetApplicationTitle(shell::ProgramTitle());
     setWindowTitle(shell::ProgramTitle());
+    setWindowIcon(shell::ProgramIcon());
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MDIClient"));
     // Closing the active document hands the activation to the one used last.
@@ -269,7 +270,11 @@ void frmMain::BuildToolbar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("tbToolBar"));
     toolBar_->setMovable(false);
-    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setIconSize(QSize(16, 16));
+    // Nineteen positions with captions fit the window's design width only
+    // when the buttons keep their padding small.
+    toolBar_->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; } "
+                                           "QToolButton { padding: 1px 1px; font-size: 8pt; }"));
     size_t next = 0;
     for (int position = 1; position <= ToolbarPositions; ++position) {
         if (next >= std::size(kToolbarButtons) || kToolbarButtons[next].position != position) {

@@ -107,6 +107,11 @@ public:
     void mnuWindowTileVertical_Click();
     void mnuWindowArrangeIcons_Click();
     void mnuTransfer_Click();
+    void mnuPort_Click();
+    void mnuRead_Click();
+    void mnuWrite_Click();
+    void mnuEditBandLimits_Click();
+    void mnuReadMe_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
     // --- IMainWindow ---
@@ -195,6 +200,10 @@ private:
     void RunIgnoringErrors(const std::function<void()>& work);
     // The active document's current grid, or nullptr.
     platform::FlexGrid* CurrentGrid() const;
+
+    // Transfer commands (frmMain_transfer.cpp).
+    // Shows BandLimitReport without its final comma, when it holds any.
+    void ShowBandLimitReport(const QString& caption);
 
     // Enabling (frmMain_gui.cpp).
     void SetDocumentControlsEnabled(IDocument* document, bool enabled);

@@ -16,7 +16,8 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -254,8 +255,6 @@ void frmMain::mnuTransfer_Click() {
 
 // --- Window ---
 
-void frmMain::mnuWindowCascade_Click() { mdiArea_->cascadeSubWindows(); }
-
 namespace {
 
 // The document frames that are shown as windows (not minimised).
@@ -287,6 +286,24 @@ void Tile(QMdiArea* area, bool sideBySide) {
 }
 
 } // namespace
+
+void frmMain::mnuWindowCascade_Click() {
+    // Each window keeps its size, shrunk only where it would leave the area;
+    // Qt's own cascade would size them by their (empty) size hints.
+    const QList<QMdiSubWindow*> frames = OpenFrames(mdiArea_);
+    const QRect space = mdiArea_->viewport()->rect();
+    int offset = 0;
+    for (QMdiSubWindow* frame : frames) {
+        if (frame->isMaximized())
+            frame->showNormal();
+        const QSize room(std::max(1, space.width() - offset), std::max(1, space.height() - offset));
+        frame->setGeometry(QRect(QPoint(offset, offset), frame->size().boundedTo(room)));
+        frame->raise();
+        offset += frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame) + 2;
+    }
+    if (const DocumentEntry* entry = EntryOf(active_))
+        mdiArea_->setActiveSubWindow(entry->frame);
+}
 
 void frmMain::mnuWindowTileHorizontal_Click() { Tile(mdiArea_, false); }
 

@@ -10,6 +10,7 @@
 #include "program/modFunctions.h"
 #include "shell/ProgramSettings.h"
 #include "shell/RecentFiles.h"
+#include "shell/ToolbarIcons.h"
 #include "shell/Version.h"
 
 #include <QAction>
@@ -75,6 +76,7 @@ void frmMain::NewDocument() {
     document->setCaption(ShortName() + QStringLiteral(" File ") +
                          QString::number(documentCounter_));
     QMdiSubWindow* frame = mdiArea_->addSubWindow(document->Window());
+    frame->setWindowIcon(shell::ProgramIcon());
     frame->installEventFilter(this);
     connect(frame, &QObject::destroyed, this, [this, frame] { DocumentClosed(frame); });
     documents_.push_back({document, frame});

@@ -479,8 +479,13 @@ TEST_F(ShellTest, WindowArrangementsDoWhatTheySay) {
     EXPECT_EQ(frames[0]->geometry(), QRect(0, 0, space.width() / 2, space.height()));
     EXPECT_EQ(frames[1]->geometry().left(), space.width() / 2);
 
+    frames[0]->resize(300, 200);
+    frames[1]->resize(320, 220);
     main->mnuWindowCascade_Click();
-    EXPECT_LT(frames[0]->geometry().top(), frames[1]->geometry().top());
+    EXPECT_EQ(frames[0]->geometry(), QRect(0, 0, 300, 200));
+    EXPECT_GT(frames[1]->geometry().top(), 0);
+    EXPECT_EQ(frames[1]->geometry().left(), frames[1]->geometry().top());
+    EXPECT_EQ(frames[1]->size(), QSize(320, 220));
 
     frames[0]->showMinimized();
     frames[1]->showMinimized();

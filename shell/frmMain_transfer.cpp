@@ -1,0 +1,88 @@
+// The Transfer menu (port, read, write) and Memories > Band Limits: which
+// document receives a radio image, what an image must pass before it may go
+// to the radio, and the list of memories outside the limits afterwards.
+
+#include "shell/frmMain.h"
+
+#include "document/DocumentInterface.h"
+#include "link/frmCommPort.h"
+#include "link/frmReadRadio.h"
+#include "link/frmWriteRadio.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
+#include "shell/frmBandLimits.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString WarningTitle = QStringLiteral("Warning");
+
+} // namespace
+
+void frmMain::ShowBandLimitReport(const QString& caption) {
+    QString& report = Program().BandLimitReport;
+    if (report.isEmpty())
+        return;
+    report.chop(1);
+    ShowStatus(caption, report, false);
+}
+
+void frmMain::mnuPort_Click() {
+    frmCommPort window(this);
+    platform::ExecModal(&window);
+}
+
+void frmMain::mnuRead_Click() {
+    // A document that holds a file is never overwritten by a read.
+    if (!IsFormLoaded() || HasFile(active_))
+        NewDocument();
+    if (!UnsavedChangesStep())
+        return;
+    // The user saved the radio-read document under a name: it now holds a
+    // file, so the next read goes into a fresh window after all.
+    if (HasFile(active_))
+        NewDocument();
+    frmReadRadio window(this);
+    platform::ExecModal(&window);
+}
+
+void frmMain::mnuWrite_Click() {
+    IDocument* document = active_;
+    if (!document)
+        return;
+    document->SaveGrid();
+    if (!document->ValidateAll())
+        return;
+    // ValidateAll may have put default VFO frequencies into the grid; they
+    // must reach the image before it goes to the radio.
+    document->SaveGrid();
+    Program().BandLimitReport.clear();
+    frmWriteRadio window(this);
+    platform::ExecModal(&window);
+    ShowBandLimitReport(
+        QStringLiteral("Memories in file with frequencies outside of the radio band limits:"));
+}
+
+void frmMain::mnuEditBandLimits_Click() {
+    IDocument* document = active_;
+    if (!document)
+        return;
+    {
+        frmBandLimits dialog(this);
+        platform::ExecModal(&dialog);
+    }
+    if (!document->ValidateBandLimits())
+        platform::MsgBox(QStringLiteral("Warning: some memory channels contain frequencies which "
+                                        "are outside of the band limits.") +
+                             CrLf +
+                             QStringLiteral("These must be corrected before writing to the radio."),
+                         platform::vbOKOnly | platform::vbExclamation, WarningTitle);
+    if (!document->ValidateVFOs())
+        platform::MsgBox(
+            QStringLiteral(
+                "Warning: one or both VFO frequencies were outside of the specified band limits.") +
+                CrLf + QStringLiteral("Default values set."),
+            platform::vbOKOnly | platform::vbExclamation, WarningTitle);
+    ShowBandLimitReport(QStringLiteral("Memories with frequencies outside of the band limits:"));
+}
