@@ -22,11 +22,13 @@ constexpr Box VersionBox{1050, 780, 4300, 300};
 constexpr Box ButtonBox{4080, 1620, 1260, 375};
 
 void Place(QWidget* widget, const Box& box) {
-    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top),
-                        TwipsToPixels(box.width), TwipsToPixels(box.height));
+    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
+                        TwipsToPixels(box.height));
 }
 
-QString ProgramTitle() { return clsRadio().ShortName() + QStringLiteral(" Ferrowind"); }
+QString ProgramTitle() {
+    return clsRadio().ShortName() + QStringLiteral(" Ferrowind");
+}
 
 // A version part as a number: "010" is 10, a part that is missing or not a
 // number is 0.

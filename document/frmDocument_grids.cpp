@@ -36,31 +36,46 @@ struct ConfigRowLabel {
     const char* function;
 };
 constexpr ConfigRowLabel kConfigLabels[26] = {
-    {"3", "Battery Save Mode"},   {"5", "Roger Beep"},
-    {"6", "Transmit Over Timer"}, {"7", "VOX"},
-    {"9", "Voice Prompt"},        {"10", "Transmit Over Time Alarm"},
-    {"11", "Beep Prompt"},        {"12", "Power On Display"},
-    {"14", "Keypad Lock"},        {"19", "Scan Mode"},
-    {"20", "Side Key 1"},         {"22", "Auto Backlight"},
-    {"25", "Stopwatch"},          {"", "Priority Channel"},
-    {"", "ANI Transmit"},         {"", "ANI Delay"},
-    {"", "ANI ID"},               {"", "Sidetone"},
-    {"", "Mode Password"},        {"", "Reset Password"},
-    {"", "Menu"},                 {"", "Welcome Msg Line 1"},
-    {"", "Welcome Msg Line 2"},   {"", "Single Receive Msg"},
-    {"", "Dual Receive"},         {"", "Current VFO"},
+    {"3", "Battery Save Mode"},
+    {"5", "Roger Beep"},
+    {"6", "Transmit Over Timer"},
+    {"7", "VOX"},
+    {"9", "Voice Prompt"},
+    {"10", "Transmit Over Time Alarm"},
+    {"11", "Beep Prompt"},
+    {"12", "Power On Display"},
+    {"14", "Keypad Lock"},
+    {"19", "Scan Mode"},
+    {"20", "Side Key 1"},
+    {"22", "Auto Backlight"},
+    {"25", "Stopwatch"},
+    {"", "Priority Channel"},
+    {"", "ANI Transmit"},
+    {"", "ANI Delay"},
+    {"", "ANI ID"},
+    {"", "Sidetone"},
+    {"", "Mode Password"},
+    {"", "Reset Password"},
+    {"", "Menu"},
+    {"", "Welcome Msg Line 1"},
+    {"", "Welcome Msg Line 2"},
+    {"", "Single Receive Msg"},
+    {"", "Dual Receive"},
+    {"", "Current VFO"},
 };
 
 constexpr const char* kVfoLabels[11] = {
-    "Display Mode",     "RX Frequency",     "Squelch Level", "Frequency Step",
-    "TX Power",         "Encode DCS/CTCSS", "Decode DCS/CTCSS", "TX Deviation",
-    "Shift Direction",  "Offset Frequency", "Start Channel",
+    "Display Mode",    "RX Frequency",     "Squelch Level",    "Frequency Step",
+    "TX Power",        "Encode DCS/CTCSS", "Decode DCS/CTCSS", "TX Deviation",
+    "Shift Direction", "Offset Frequency", "Start Channel",
 };
 
 constexpr const char* kBandLabels[4] = {"Band 1 Receive", "Band 1 Transmit", "Band 2 Receive",
                                         "Band 2 Transmit"};
 
-QString Label(const char* text) { return QString::fromLatin1(text); }
+QString Label(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 // A settings grid's common shape: rows, three columns, every row as high as
 // the memory grid's header row, the two data columns left-aligned.
@@ -210,10 +225,10 @@ void frmDocument::ApplyStoredGridWidths() {
         FlexGrid& grid = *grids_[static_cast<size_t>(g)];
         auto& store = colWidthStore_[static_cast<size_t>(g)];
         for (int c = 0; c < grid.cols() && c < WidthStoreColumns; ++c) {
-            int32_t width = store[static_cast<size_t>(c)];
-            if (!platform::HasSetting(section, QStringLiteral("ColWid%1").arg(c)))
-                width = 0;
-            ReadWidth(section, QStringLiteral("ColWid%1").arg(c), width);
+            const QString key = QStringLiteral("ColWid%1").arg(c);
+            // Missing: 0. Unreadable or out of range: the store keeps its value.
+            int32_t width = platform::HasSetting(section, key) ? store[static_cast<size_t>(c)] : 0;
+            ReadWidth(section, key, width);
             store[static_cast<size_t>(c)] = static_cast<int16_t>(width);
             if (width != 0)
                 grid.setColWidth(c, width);
@@ -221,7 +236,9 @@ void frmDocument::ApplyStoredGridWidths() {
     }
 }
 
-int frmDocument::GetCurrentGrid() const { return sstab1_->tab(); }
+int frmDocument::GetCurrentGrid() const {
+    return sstab1_->tab();
+}
 
 void frmDocument::SetSelection() {
     const FlexGrid* grid = MSFlexGrid1(EditGrid);
@@ -283,8 +300,8 @@ void frmDocument::LoadColumnSettings() {
             column.Width = width;
         platform::ReadBool(kSettings, QStringLiteral("Visible%1").arg(n), column.Visible, true);
         platform::ReadInt32(kSettings, QStringLiteral("Order%1").arg(n), column.Order, n);
-        column.Caption = platform::GetSetting(kSettings, QStringLiteral("Caption%1").arg(n),
-                                              column.Caption);
+        column.Caption =
+            platform::GetSetting(kSettings, QStringLiteral("Caption%1").arg(n), column.Caption);
     }
     std::set<int32_t> orders;
     for (int n = 1; n < ColumnCount; ++n)

@@ -21,8 +21,8 @@ constexpr Box BarBox{240, 600, 4560, 300};
 constexpr Box ButtonBox{1920, 1080, 1215, 375};
 
 void Place(QWidget* widget, const Box& box) {
-    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top),
-                        TwipsToPixels(box.width), TwipsToPixels(box.height));
+    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
+                        TwipsToPixels(box.height));
 }
 
 QPointer<frmProgress>& TheProgressWindow() {
@@ -49,7 +49,9 @@ frmProgress::frmProgress(QWidget* parent)
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void frmProgress::Command1_Click() { hide(); }
+void frmProgress::Command1_Click() {
+    hide();
+}
 
 void frmProgress::ShowStep(const QString& text, int value) {
     label1_->setText(text);

@@ -45,7 +45,9 @@ frmStatus::frmStatus(QWidget* parent)
     LayOut();
 }
 
-void frmStatus::Command1_Click() { close(); }
+void frmStatus::Command1_Click() {
+    close();
+}
 
 void frmStatus::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
@@ -80,12 +82,14 @@ frmStatus* frmStatus::Instance(QWidget* parent) {
     return window;
 }
 
-void frmStatus::ShowText(const QString& caption, const QString& text, bool modal,
-                         QWidget* parent) {
+void frmStatus::ShowText(const QString& caption, const QString& text, bool modal, QWidget* parent) {
     frmStatus* window = Instance(parent);
     window->setWindowTitle(caption);
     window->Text1()->setPlainText(text);
     if (modal) {
+        // A window already open without modality only becomes modal when it is
+        // shown afresh.
+        window->hide();
         platform::ExecModal(window);
         return;
     }

@@ -9,6 +9,7 @@
 TEST_F(DocumentTest, ScreenshotOfAnOpenFile) {
     auto doc = NewDocument();
     ASSERT_TRUE(doc->OpenFile(RealisticFile()));
+    doc->resize(1000, 420);
     doc->grab().save(QStringLiteral("/tmp/doc.png"));
     doc->SSTab1()->setTab(1);
     doc->grab().save(QStringLiteral("/tmp/doc1.png"));

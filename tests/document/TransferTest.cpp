@@ -4,8 +4,8 @@
 #include "DocumentFixture.h"
 
 #include "platform/widgets/FlexGrid.h"
-#include "program/ProgramValues.h"
 #include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
 #include "support/ScriptedResponder.h"
 
 #include <QMap>
@@ -69,8 +69,8 @@ TEST_F(DocumentTest, OpenedFileShowsEveryGridsCells) {
     }
 
     const FlexGrid& config = *doc->MSFlexGrid1(1);
-    EXPECT_EQ(ColumnTexts(config, 2).mid(1, 3), QStringList({image.BatterySave(),
-                                                              image.RogerBeep(), image.TOT()}));
+    EXPECT_EQ(ColumnTexts(config, 2).mid(1, 3),
+              QStringList({image.BatterySave(), image.RogerBeep(), image.TOT()}));
     EXPECT_EQ(config.textMatrix(14, 2), QStringLiteral("3"));
     EXPECT_EQ(config.textMatrix(17, 2), image.ANI_ID());
     EXPECT_EQ(config.textMatrix(22, 2), QStringLiteral("M0ABC "));
@@ -86,7 +86,8 @@ TEST_F(DocumentTest, OpenedFileShowsEveryGridsCells) {
     EXPECT_EQ(RowTexts(vfo, 11), L({"Start Channel", "1", "5"}));
 
     const FlexGrid& fm = *doc->MSFlexGrid1(3);
-    EXPECT_EQ(ColumnTexts(fm, 1), L({"Bank 1", "88.6", "90.8", "93.0", "98.5", "", "", "", "", ""}));
+    EXPECT_EQ(ColumnTexts(fm, 1),
+              L({"Bank 1", "88.6", "90.8", "93.0", "98.5", "", "", "", "", ""}));
     EXPECT_EQ(ColumnTexts(fm, 2), L({"Bank 2", "100.4", "104.3", "107.9", "", "", "", "", "", ""}));
 
     const FlexGrid& band = *doc->MSFlexGrid1(4);
@@ -118,9 +119,9 @@ TEST_F(DocumentTest, MovedAndHiddenColumnsKeepTheirFields) {
     table[7].Visible = false;                   // Scan
     ASSERT_TRUE(doc->OpenFile(path));
     const FlexGrid& memory = *doc->MSFlexGrid1(0);
-    EXPECT_EQ(RowTexts(memory, 0), L({"#", "Group/Notes", "TX Pwr", "TX Freq   ", "Decode ",
-                                      "Encode ", "RX Freq   ", "Scan", "TX Dev", "Busy Lck",
-                                      "Name   "}));
+    EXPECT_EQ(RowTexts(memory, 0),
+              L({"#", "Group/Notes", "TX Pwr", "TX Freq   ", "Decode ", "Encode ", "RX Freq   ",
+                 "Scan", "TX Dev", "Busy Lck", "Name   "}));
     EXPECT_EQ(RowTexts(memory, 1), L({"1", "Swindon rpt", "HIGH", "145.000", "OFF", "118.8",
                                       "145.600", "ON", "WIDE", "OFF", "GB3WH"}));
     // The hidden column is built with width 0 and keeps its remembered width.
@@ -161,19 +162,32 @@ TEST_F(DocumentTest, SaveGridTestsTheRxCellExactly) {
 
 // Radio memory erased to FF: opening and saving rewrites only the bytes whose
 // members store a canonical form (message padding, start channels, dual
-// receive, current VFO, priority channel, erased shift frequencies).
+// receive, current VFO, priority channel, erased shift frequencies) and the
+// VFO frequencies the check after the fill puts into the bands.
 TEST_F(DocumentTest, ErasedAreasGetOnlyTheKnownRewrites) {
     const QString path = tempPath(QStringLiteral("erased.uvd"));
     const QByteArray erased = ErasedRadioBytes();
     WriteFileBytes(path, erased);
     auto doc = NewDocument();
-    ASSERT_TRUE(doc->OpenFile(path));
+    {
+        // The erased VFOs lie outside the bands; the check after the fill puts
+        // the band defaults into their cells.
+        ScriptedResponder dialogs;
+        dialogs.answerMessage(platform::vbOK);
+        ASSERT_TRUE(doc->OpenFile(path));
+        EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Warning"));
+    }
     const QString out = tempPath(QStringLiteral("out.uvd"));
     doc->SaveFile(out);
     const QByteArray saved = ReadFileBytes(out);
     ASSERT_EQ(saved.size(), 12292);
 
     QMap<int, int> expected;
+    const int vfoDefaults[8] = {0x00, 0x25, 0x60, 0x13, 0x00, 0x25, 0x00, 0x40}; // 136.025, 400.025
+    for (int i = 0; i < 4; ++i) {
+        expected.insert(0x0810 + i, vfoDefaults[i]);
+        expected.insert(0x0820 + i, vfoDefaults[4 + i]);
+    }
     for (int k = 0x0E00; k <= 0x0E11; ++k)
         expected.insert(k, 0x20);
     expected.insert(0x0E45, 0x01);
@@ -203,7 +217,10 @@ TEST_F(DocumentTest, NoImageLoadedSaveGridChangesNothingAndFillGridKeepsMemoryRo
     EXPECT_FALSE(doc->IsDataChanged());
 
     // An all-zero image holds no used channel: the memory rows are emptied,
-    // the other grids show what the members make of zero bytes.
+    // the other grids show what the members make of zero bytes, and the VFO
+    // check warns about the zero VFO frequencies.
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbOK);
     doc->FillGrid();
     EXPECT_EQ(memory.textMatrix(1, 2), QString());
     EXPECT_EQ(doc->MSFlexGrid1(3)->textMatrix(1, 1), doc->Image().FMBroadcast(1, 1));
@@ -219,6 +236,8 @@ TEST_F(DocumentTest, FillGridEmptiesRowsOfChannelsNotInUse) {
     other.Sbyt(QByteArray(8192, '\xFF'));
     other.setRXFrequency(1, QStringLiteral("146.52"));
     doc->Sbyt(other.GetBytArry().left(8192));
+    ScriptedResponder dialogs; // erased band limits: channel 1 and the VFOs lie outside
+    dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
     doc->FillGrid();
     const FlexGrid& memory = *doc->MSFlexGrid1(0);
     EXPECT_EQ(memory.textMatrix(1, 2), QStringLiteral("146.520"));
