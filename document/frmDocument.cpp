@@ -80,6 +80,7 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmDocument"));
     platform::FocusModel::Attach(this);
     BuildControls();
+    ConnectEditingEvents();
     Form_Load();
 }
 
@@ -174,7 +175,10 @@ void frmDocument::Form_Load() {
 
 // --- tabs -------------------------------------------------------------------
 
-void frmDocument::SSTab1_Click(int /*previousTab*/) { ShowTabContent(); }
+void frmDocument::SSTab1_Click(int /*previousTab*/) {
+    ShowTabContent();
+    EnableTabCommands();
+}
 
 // Grid i for tab i (0 to 3), every other grid and the hex frame hidden.
 void frmDocument::ShowTabContent() {
@@ -413,7 +417,7 @@ bool frmDocument::WheelWindowProc(QEvent* event) {
         return false;
     wheel->accept();
     IMainWindow* main = MainForm();
-    if (!main)
+    if (!main || !IsActiveDocument())
         return true;
     if (delta.y() < 0)
         main->ScrollDown();

@@ -96,6 +96,21 @@ public:
 
     void HideEditB() override;
 
+    // --- grid events and editors ---
+    // True when the selection of grid EditGrid spans every data column.
+    bool IsRowSelected();
+    // Open the text or list editor over the current cell of grid `index`; the
+    // caller sets the text editor's MaxLength or fills the list first.
+    void ShowTextEdit(int index);
+    void ShowCboEdit(int index);
+    // Closes whichever editor is open and gives grid EditGrid the focus.
+    void HideEdit();
+    // Whether this window is the shell's active document.
+    bool IsActiveDocument() const;
+    // The RX frequency cell whose text editor is open (0 when it is another).
+    int32_t EditRow = 0;
+    int32_t EditCol = 0;
+
     void MoveUp() override;
     void MoveDown() override;
     void InsertBlank() override;
@@ -222,6 +237,43 @@ private:
     void FillSettingsGrids();
     void SaveMemoryRows();
     void SaveSettingsGrids();
+
+    // --- grid events and editors ---
+    // frmDocument_events.cpp: grid and tab-strip events.
+    void ConnectEditingEvents();
+    void MSFlexGrid1_KeyDown(int index, int& keyCode, int shift);
+    void MSFlexGrid1_KeyPress(int index, int& keyAscii);
+    void MSFlexGrid1_MouseDown(int index, int button, int shift, int x, int y);
+    void MSFlexGrid1_RowColChange(int index);
+    void MSFlexGrid1_Scroll(int index);
+    void SSTab1_MouseDown(int button, int shift, int x, int y);
+    void EnableTabCommands();
+    void MoveByTab(platform::FlexGrid& grid, int shift);
+    void MoveByEnter(platform::FlexGrid& grid);
+    void BringCellIntoView(platform::FlexGrid& grid);
+    void ResendKey(int keyAscii);
+    // frmDocument_editors.cpp: the in-place editors.
+    void MSFlexGrid1_DblClick(int index);
+    void EditMemoryCell();
+    void TxtGrid_GotFocus();
+    void TxtGrid_KeyPress(int& keyAscii);
+    void TxtGrid_Change();
+    void TxtGrid_KeyDown(int& keyCode, int shift);
+    void TxtGrid_LostFocus();
+    void CboGrid_GotFocus();
+    void CboGrid_Click();
+    void CboGrid_KeyDown(int& keyCode, int shift);
+    void CboGrid_LostFocus();
+    void LeaveEditor(int keyCode, int shift);
+    void FillList(const QStringList& entries);
+    // frmDocument_settingseditors.cpp: editors of the settings grids.
+    void ProcessConfigSettings();
+    void ProcessOtherSettings();
+    void ProcessFMSettings();
+    int SettingsKeyFilter(int keyAscii) const;
+    QString SettingsCellText(const QString& typed) const;
+    void CoupleDisplayModes();
+    QStringList UsedChannelList(const QString& first, int from) const;
 
     void ShowTabContent();
     static const clsRadio& Radio();

@@ -18,8 +18,6 @@ bool frmDocument::IsFreqStepValid(QString& /*frequency*/) const { return true; }
 QString frmDocument::ValidateFMFreq(const QString& frequency) const { return frequency; }
 QString frmDocument::FixTag(const QString& name) const { return name; }
 
-void frmDocument::HideEditB() {}
-
 void frmDocument::MoveUp() {}
 void frmDocument::MoveDown() {}
 void frmDocument::InsertBlank() {}

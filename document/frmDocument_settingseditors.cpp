@@ -1,0 +1,265 @@
+// Editors of the configuration, VFO and FM broadcast grids: which editor each
+// row gets, its entries or length, the keys it takes and what the cell shows
+// while the user types. The lists hold exactly the texts the image's setters
+// accept, since SaveGrid hands the cells to them.
+
+#include "document/frmDocument.h"
+
+#include "image/clsVUROVA.h"
+#include "platform/core/NumberText.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/KeyCodes.h"
+#include "platform/widgets/ListEdit.h"
+#include "platform/widgets/TextEdit.h"
+#include "program/modFunctions.h"
+
+using platform::FlexGrid;
+
+namespace {
+
+constexpr int AsciiCopy = 3;
+constexpr int AsciiBackspace = 8;
+constexpr int AsciiPaste = 22;
+constexpr int AsciiCut = 24;
+
+constexpr int SettingColumn = 2;
+constexpr int SettingTextLength = 6;
+constexpr int FMFreqLength = 5;
+constexpr int LastChannel = 128;
+
+// Configuration rows with a text editor.
+constexpr int RowPriorityChannel = 14;
+constexpr int RowANIID = 17;
+constexpr int RowModePassword = 19;
+constexpr int RowResetPassword = 20;
+constexpr int RowWelcomeLine1 = 22;
+constexpr int RowWelcomeLine2 = 23;
+constexpr int RowSingleReceiveMsg = 24;
+
+// VFO rows that are not plain option lists.
+constexpr int RowDisplayMode = 1;
+constexpr int RowVfoRXFreq = 2;
+constexpr int RowTXPower = 5;
+constexpr int RowEncode = 6;
+constexpr int RowDecode = 7;
+constexpr int RowTXDeviation = 8;
+constexpr int RowStartChannel = 11;
+
+// Band-limit entries whose low limit seeds an emptied VFO frequency.
+constexpr int RXBand1Low = 0;
+constexpr int RXBand2Low = 2;
+constexpr double VfoDefaultOffsetMHz = 0.025;
+
+const QString kVFO = QStringLiteral("VFO");
+
+using OptionList = QStringList (clsVUROVA::*)() const;
+
+// The option list of each configuration row 1..26; rows with another editor
+// have none.
+constexpr OptionList kConfigLists[26] = {
+    &clsVUROVA::BatterySave_OPT,
+    &clsVUROVA::RogerBeep_OPT,
+    &clsVUROVA::TOT_OPT,
+    &clsVUROVA::VOX_OPT,
+    &clsVUROVA::VoicePrompt_OPT,
+    &clsVUROVA::TOTAlarm_OPT,
+    &clsVUROVA::Beep_OPT,
+    &clsVUROVA::PowerOnDisplay_OPT,
+    &clsVUROVA::KeyLock_OPT,
+    &clsVUROVA::ScanMode_OPT,
+    &clsVUROVA::SideKey_OPT,
+    &clsVUROVA::Backlight_OPT,
+    &clsVUROVA::Stopwatch_OPT,
+    nullptr,
+    &clsVUROVA::ANITransmit_OPT,
+    &clsVUROVA::ANIDelay_OPT,
+    nullptr,
+    &clsVUROVA::SideTone_OPT,
+    nullptr,
+    nullptr,
+    &clsVUROVA::Menu_OPT,
+    nullptr,
+    nullptr,
+    nullptr,
+    &clsVUROVA::DualReceive_OPT,
+    &clsVUROVA::CurrentVFO_OPT,
+};
+
+bool IsDigit(int keyAscii) {
+    return keyAscii >= '0' && keyAscii <= '9';
+}
+
+bool IsFrequencyKey(int keyAscii) {
+    return IsDigit(keyAscii) || keyAscii == AsciiBackspace || keyAscii == AsciiCopy ||
+           keyAscii == AsciiPaste || keyAscii == AsciiCut ||
+           QString(platform::CharFromAscii(keyAscii)) == modFunctions::DecimalSeparator();
+}
+
+bool IsMessageRow(int row) {
+    return row == RowWelcomeLine1 || row == RowWelcomeLine2 || row == RowSingleReceiveMsg;
+}
+
+bool IsPasswordRow(int row) {
+    return row == RowModePassword || row == RowResetPassword;
+}
+
+} // namespace
+
+// "first", then the number of every used memory channel from `from` on.
+QStringList frmDocument::UsedChannelList(const QString& first, int from) const {
+    QStringList entries{first};
+    for (int ch = from; ch <= LastChannel; ++ch) {
+        if (IsRowUsed(ch))
+            entries << QString::number(ch);
+    }
+    return entries;
+}
+
+void frmDocument::ProcessConfigSettings() {
+    const FlexGrid& grid = *grids_[ConfigGrid];
+    const int row = grid.row();
+    if (grid.col() != SettingColumn || row < 1 || row > 26)
+        return;
+    if (row == RowANIID || IsPasswordRow(row) || IsMessageRow(row)) {
+        txtGrid_->setMaxLength(SettingTextLength);
+        ShowTextEdit(ConfigGrid);
+        return;
+    }
+    if (row == RowPriorityChannel)
+        FillList(UsedChannelList(QStringLiteral("0"), 1));
+    else
+        FillList((image_.get()->*kConfigLists[row - 1])());
+    ShowCboEdit(ConfigGrid);
+}
+
+void frmDocument::ProcessOtherSettings() {
+    const FlexGrid& grid = *grids_[VfoGrid];
+    const clsVUROVA& image = *image_;
+    const QStringList tones = QStringList{QStringLiteral("OFF")} + image.GetTone_OPT();
+    switch (grid.row()) {
+    case RowDisplayMode:
+        FillList(image.DisplayMode_OPT());
+        break;
+    case RowVfoRXFreq:
+        txtGrid_->setMaxLength(image.MaxFreqLength());
+        ShowTextEdit(VfoGrid);
+        return;
+    case 3:
+        FillList(image.SquelchSetting_OPT());
+        break;
+    case 4:
+        FillList(image.FrequencyStep_OPT());
+        break;
+    case RowTXPower:
+        FillList({QStringLiteral("HIGH"), QStringLiteral("LOW")});
+        break;
+    case RowEncode:
+    case RowDecode:
+        FillList(tones);
+        break;
+    case RowTXDeviation:
+        FillList({QStringLiteral("WIDE"), QStringLiteral("NARR")});
+        break;
+    case 9:
+        FillList(image.ShiftDirection_OPT());
+        break;
+    case 10:
+        FillList(image.ShiftFrequency_OPT());
+        break;
+    case RowStartChannel:
+        FillList(UsedChannelList(QStringLiteral("1"), 2));
+        break;
+    default:
+        return;
+    }
+    ShowCboEdit(VfoGrid);
+}
+
+void frmDocument::ProcessFMSettings() {
+    if (grids_[FmGrid]->col() < 1)
+        return;
+    txtGrid_->setMaxLength(FMFreqLength);
+    ShowTextEdit(FmGrid);
+}
+
+// The key filter of the text editor on grids 1 to 3: the character code to
+// type, 0 for a refused key.
+int frmDocument::SettingsKeyFilter(int keyAscii) const {
+    const int row = EditGrid >= ConfigGrid && EditGrid <= FmGrid
+                        ? grids_[static_cast<size_t>(EditGrid)]->row()
+                        : 0;
+    switch (EditGrid) {
+    case ConfigGrid:
+        if (row == RowANIID) {
+            if (keyAscii >= 'a' && keyAscii <= 'z')
+                keyAscii = keyAscii - 'a' + 'A';
+            const bool ok = IsDigit(keyAscii) || (keyAscii >= 'A' && keyAscii <= 'D') ||
+                            keyAscii == AsciiBackspace || keyAscii == AsciiCopy;
+            return ok ? keyAscii : 0;
+        }
+        if (IsPasswordRow(row)) {
+            const bool ok =
+                IsDigit(keyAscii) || keyAscii == AsciiBackspace || keyAscii == AsciiCopy;
+            return ok ? keyAscii : 0;
+        }
+        if (IsMessageRow(row)) {
+            const bool ok = (keyAscii >= 32 && keyAscii <= 127) || keyAscii == AsciiBackspace;
+            return ok ? keyAscii : 0;
+        }
+        return keyAscii;
+    case VfoGrid:
+        if (row == RowVfoRXFreq)
+            return IsFrequencyKey(keyAscii) ? keyAscii : 0;
+        return keyAscii;
+    case FmGrid:
+        return IsFrequencyKey(keyAscii) ? keyAscii : 0;
+    default:
+        return keyAscii;
+    }
+}
+
+// What a settings cell shows for the text typed so far.
+QString frmDocument::SettingsCellText(const QString& typed) const {
+    if (EditGrid < ConfigGrid || EditGrid > FmGrid)
+        return typed;
+    const FlexGrid* grid = grids_[static_cast<size_t>(EditGrid)];
+    const int row = grid->row();
+    switch (EditGrid) {
+    case ConfigGrid:
+        if (IsPasswordRow(row))
+            return (typed + QStringLiteral("000000")).left(SettingTextLength);
+        return typed;
+    case VfoGrid: {
+        if (row != RowVfoRXFreq)
+            return typed;
+        if (!typed.isEmpty()) {
+            QString text = typed;
+            return ValidateVFOFreq(text);
+        }
+        const int band = grid->col() == 1 ? RXBand1Low : RXBand2Low;
+        return platform::NumberToText(platform::Val(image_->BandLimit(band)) + VfoDefaultOffsetMHz);
+    }
+    case FmGrid:
+        return ValidateFMFreq(typed);
+    default:
+        return typed;
+    }
+}
+
+// Either both VFOs show "VFO" or neither does.
+void frmDocument::CoupleDisplayModes() {
+    FlexGrid& grid = *grids_[VfoGrid];
+    if (grid.row() != RowDisplayMode)
+        return;
+    const QString a = grid.textMatrix(RowDisplayMode, 1);
+    const QString b = grid.textMatrix(RowDisplayMode, 2);
+    if (cboGrid_->text() == kVFO) {
+        grid.setTextMatrix(RowDisplayMode, 1, kVFO);
+        grid.setTextMatrix(RowDisplayMode, 2, kVFO);
+    } else if (a != kVFO) {
+        if (b == kVFO)
+            grid.setTextMatrix(RowDisplayMode, 2, a);
+    } else {
+        grid.setTextMatrix(RowDisplayMode, 1, b);
+    }
+}
