@@ -6,16 +6,6 @@
 
 #include "document/frmDocument.h"
 
-bool frmDocument::ValidateAll() { return true; }
-bool frmDocument::ValidateBandLimits() { return true; }
-bool frmDocument::ValidateVFOs() { return true; }
-bool frmDocument::CheckBandLimits(QStringList& /*limits*/) { return true; }
-void frmDocument::ApplyDefaults(int32_t /*row*/) {}
-void frmDocument::ApplyAutoShift(int32_t /*row*/) {}
-bool frmDocument::IsFreqInRXBandLimits(const QString& /*frequency*/) const { return true; }
-bool frmDocument::IsFreqInTXBandLimits(const QString& /*frequency*/) const { return true; }
-bool frmDocument::IsFreqStepValid(QString& /*frequency*/) const { return true; }
-QString frmDocument::ValidateFMFreq(const QString& frequency) const { return frequency; }
 QString frmDocument::FixTag(const QString& name) const { return name; }
 
 void frmDocument::MoveUp() {}
@@ -28,10 +18,6 @@ void frmDocument::ClearAll() {}
 void frmDocument::SetMass(const QString& /*value*/) {}
 void frmDocument::IncrementTags() {}
 
-void frmDocument::SizeCols() {}
-void frmDocument::HighlightSelectedRow() {}
-void frmDocument::RestorePreviousRow() {}
-
 void frmDocument::SortGrid(int32_t /*firstRow*/, int32_t /*lastRow*/, int /*keyIndex*/,
                            const QString& /*direction*/) {}
 void frmDocument::DupCheck(bool& /*ignoreDifferentTones*/, bool& /*ignoreDifferentNames*/,
@@ -40,7 +26,6 @@ QString frmDocument::GetExportData(bool& /*includeUnused*/, bool& /*useQuotes*/,
                                    bool& /*leaveOutNumber*/) {
     return QString();
 }
-int frmDocument::GetLastEmptyRow() { return 0; }
 void frmDocument::ImportCSV(const QString& /*path*/) {}
 void frmDocument::TravelPlus(const QString& /*path*/) {}
 

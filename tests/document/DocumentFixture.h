@@ -55,7 +55,16 @@ public:
     void TestDups(bool&, bool&, bool&) override {}
     QString GetExportData(bool&, bool&, bool&) override { return QString(); }
     void CopyWindowsClip() override {}
-    void ShowStatus(const QString&, const QString&, bool) override {}
+    struct StatusShown {
+        QString caption;
+        QString text;
+        bool modal;
+    };
+    // Every text-window show, in order.
+    QList<StatusShown> statusShown;
+    void ShowStatus(const QString& caption, const QString& text, bool modal) override {
+        statusShown.append({caption, text, modal});
+    }
 };
 
 // An image as a user's radio holds it: 20 programmed channels with names,

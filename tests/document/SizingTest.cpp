@@ -1,0 +1,210 @@
+// Column widths fitted to the texts in the grid font, and the row highlight.
+
+#include "DocumentFixture.h"
+
+#include "document/FrequencyRules.h"
+#include "platform/core/Measures.h"
+#include "platform/core/NumberText.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/TabStrip.h"
+#include "program/ProgramValues.h"
+
+#include <QFontMetricsF>
+#include <set>
+#include <utility>
+
+using platform::FlexGrid;
+
+namespace {
+
+class SizingTest : public DocumentTest {
+protected:
+    std::unique_ptr<frmDocument> OpenDocument() {
+        auto doc = NewDocument();
+        EXPECT_TRUE(doc->OpenFile(RealisticFile()));
+        return doc;
+    }
+
+    // The open put the cursor on row 1, which the highlight may already have
+    // followed: these tests start from an unpainted grid.
+    static void Unpaint(frmDocument& doc) {
+        FlexGrid& grid = *doc.MSFlexGrid1(0);
+        for (int r = 0; r < grid.rows(); ++r)
+            for (int c = 0; c < grid.cols(); ++c)
+                grid.setCellBackColor(r, c, 0);
+        doc.PreviousRow = 0;
+    }
+
+    // The rule: widest text of the column, header included, in twips of the
+    // memory grid's font, halves to even, plus 150.
+    static int ExpectedWidth(frmDocument& doc, const QString& widest) {
+        const FlexGrid& memory = *doc.MSFlexGrid1(0);
+        const QFontMetricsF metrics(memory.font(), &memory);
+        return static_cast<int>(platform::RoundHalfEven(metrics.horizontalAdvance(widest) *
+                                                        platform::TwipsPerPixel)) +
+               150;
+    }
+
+    // The longest text of a column by measured width.
+    static QString WidestText(frmDocument& doc, const FlexGrid& grid, int col) {
+        const QFontMetricsF metrics(doc.MSFlexGrid1(0)->font(), doc.MSFlexGrid1(0));
+        QString widest;
+        for (int r = 0; r < grid.rows(); ++r) {
+            const QString text = grid.textMatrix(r, col);
+            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+                widest = text;
+        }
+        return widest;
+    }
+
+    using Cell = std::pair<int, int>;
+    // Every cell of the memory grid with a colour of its own.
+    static std::set<Cell> PaintedCells(const FlexGrid& grid) {
+        std::set<Cell> painted;
+        for (int r = 0; r < grid.rows(); ++r)
+            for (int c = 0; c < grid.cols(); ++c)
+                if (grid.cellBackColor(r, c) != 0)
+                    painted.insert({r, c});
+        return painted;
+    }
+    static std::set<Cell> DataCellsOf(const FlexGrid& grid, int row) {
+        std::set<Cell> cells;
+        for (int c = 1; c < grid.cols(); ++c)
+            cells.insert({row, c});
+        return cells;
+    }
+};
+
+TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
+    Program().GridFontName = QStringLiteral("Sans Serif");
+    Program().GridFontSize = QStringLiteral("14");
+    auto doc = OpenDocument();
+    const int nameCol = GridColumnOf(FrequencyRules::ColName);
+    doc->MSFlexGrid1(0)->setTextMatrix(7, nameCol, QStringLiteral("WWWWWW"));
+    doc->MSFlexGrid1(1)->setTextMatrix(3, 2, QString(40, QLatin1Char('M')));
+
+    doc->SizeCols();
+
+    for (int g = 0; g < frmDocument::GridCount; ++g) {
+        const FlexGrid& grid = *doc->MSFlexGrid1(g);
+        for (int c = 0; c < grid.cols(); ++c)
+            EXPECT_EQ(grid.colWidth(c), ExpectedWidth(*doc, WidestText(*doc, grid, c)))
+                << "grid " << g << " column " << c;
+    }
+    const FlexGrid& memory = *doc->MSFlexGrid1(0);
+    EXPECT_EQ(memory.colWidth(nameCol), ExpectedWidth(*doc, QStringLiteral("WWWWWW")));
+    EXPECT_EQ(doc->MSFlexGrid1(1)->colWidth(2), ExpectedWidth(*doc, QString(40, QLatin1Char('M'))));
+    EXPECT_EQ(memory.font().pointSizeF(), 14.0);
+}
+
+TEST_F(SizingTest, EmptyColumnsGetThePaddingAndCaptionsCount) {
+    auto doc = OpenDocument();
+    FlexGrid& memory = *doc->MSFlexGrid1(0);
+    const int notesCol = GridColumnOf(FrequencyRules::ColGroupNotes);
+    for (int r = 1; r < memory.rows(); ++r)
+        memory.setTextMatrix(r, notesCol, QString());
+
+    doc->SizeCols();
+
+    const FlexGrid& placeholder = *doc->MSFlexGrid1(5);
+    for (int c = 0; c < placeholder.cols(); ++c)
+        EXPECT_EQ(placeholder.colWidth(c), 150);
+    EXPECT_EQ(memory.colWidth(notesCol), ExpectedWidth(*doc, memory.textMatrix(0, notesCol)));
+}
+
+TEST_F(SizingTest, HiddenColumnsShowUntilTheGridIsRebuilt) {
+    auto doc = OpenDocument();
+    auto& notes = Program().ColumnTable[FrequencyRules::ColGroupNotes];
+    notes.Visible = false;
+    doc->Initgrid();
+    doc->FillGrid();
+    FlexGrid& memory = *doc->MSFlexGrid1(0);
+    ASSERT_EQ(memory.colWidth(notes.Order), 0);
+    const int storedWidth = notes.Width;
+    doc->SSTab1()->setTab(2);
+
+    doc->SizeCols();
+
+    EXPECT_GT(memory.colWidth(notes.Order), 150);
+    EXPECT_EQ(notes.Width, storedWidth);
+    EXPECT_EQ(doc->SSTab1()->tab(), 2);
+    EXPECT_TRUE(doc->MSFlexGrid1(2)->isVisible());
+    doc->Initgrid();
+    EXPECT_EQ(memory.colWidth(notes.Order), 0);
+}
+
+TEST_F(SizingTest, HighlightPaintsTheCurrentRowAndUnpaintsThePreviousOne) {
+    auto doc = OpenDocument();
+    Unpaint(*doc);
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    const int32_t yellow = Program().HighlightColor;
+    ASSERT_EQ(yellow, 8454143);
+    // The cursor moves of the test are not the user's.
+    doc->RowChangeBusy = true;
+    grid.setRow(5);
+    grid.setCol(3);
+    doc->RowChangeBusy = false;
+
+    doc->HighlightSelectedRow();
+    EXPECT_EQ(PaintedCells(grid), DataCellsOf(grid, 5));
+    EXPECT_EQ(grid.cellBackColor(5, 1), yellow);
+
+    doc->PreviousRow = 5;
+    doc->RowChangeBusy = true;
+    grid.setRow(9);
+    grid.setCol(4);
+    grid.setRowSel(12);
+    grid.setColSel(6);
+    doc->RowChangeBusy = false;
+    doc->HighlightSelectedRow();
+
+    EXPECT_EQ(PaintedCells(grid), DataCellsOf(grid, 9));
+    EXPECT_EQ(grid.cellBackColor(9, grid.cols() - 1), yellow);
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(9, 4));
+    EXPECT_EQ(std::make_pair(grid.rowSel(), grid.colSel()), std::make_pair(12, 6));
+    EXPECT_EQ(doc->PreviousRow, 5);
+    EXPECT_FALSE(doc->RowChangeBusy);
+    EXPECT_TRUE(grid.redraw());
+}
+
+TEST_F(SizingTest, HighlightOnTheHeaderRowPaintsNothing) {
+    auto doc = OpenDocument();
+    Unpaint(*doc);
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    doc->RowChangeBusy = true;
+    grid.setRow(0);
+    doc->RowChangeBusy = false;
+    doc->HighlightSelectedRow();
+    EXPECT_TRUE(PaintedCells(grid).empty());
+    EXPECT_TRUE(grid.redraw());
+    EXPECT_FALSE(doc->RowChangeBusy);
+}
+
+TEST_F(SizingTest, RestorePreviousRowUnpaintsItAndEndsOnItsLastColumn) {
+    auto doc = OpenDocument();
+    Unpaint(*doc);
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    doc->RowChangeBusy = true;
+    grid.setRow(9);
+    grid.setCol(2);
+    doc->RowChangeBusy = false;
+    doc->HighlightSelectedRow();
+    int moves = 0;
+    QObject::connect(&grid, &FlexGrid::RowColChange, [&] { ++moves; });
+
+    // No previous row: nothing moves, nothing is unpainted.
+    doc->RestorePreviousRow();
+    EXPECT_EQ(PaintedCells(grid), DataCellsOf(grid, 9));
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(9, 2));
+    EXPECT_EQ(moves, 0);
+
+    doc->PreviousRow = 9;
+    doc->RestorePreviousRow();
+    EXPECT_TRUE(PaintedCells(grid).empty());
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(9, grid.cols() - 1));
+    EXPECT_EQ(doc->PreviousRow, 9);
+    EXPECT_FALSE(doc->RowChangeBusy);
+    EXPECT_TRUE(grid.redraw());
+}
+
+} // namespace

@@ -1,0 +1,410 @@
+// The document's frequency checks on real grids: the warnings and the report
+// of ValidateAll, the band-limit checks keeping the user's cursor, the VFO
+// defaults, the new-row defaults and shift, and the row after the last used one.
+
+#include "DocumentFixture.h"
+
+#include "document/FrequencyRules.h"
+#include "document/frmStatus.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
+#include "support/ScriptedResponder.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+using platform::FlexGrid;
+namespace fr = FrequencyRules;
+
+namespace {
+
+const QString kMemoryWarning =
+    QStringLiteral("Warning: some memory channels contain frequencies which are outside of the "
+                   "band limits.\r\nThese must be corrected before writing to the radio.");
+const QString kVfoWarning = QStringLiteral("Warning: one or both VFO frequencies were outside of "
+                                           "the specified band limits.\r\nDefault values set.");
+const QString kReportCaption =
+    QStringLiteral("Memories with frequencies outside of the band limits:");
+
+void ExpectWarning(const platform::DialogCall& call, const QString& text) {
+    EXPECT_EQ(call.kind, platform::DialogKind::Message);
+    EXPECT_EQ(call.title, QStringLiteral("Warning"));
+    EXPECT_EQ(call.text, text);
+    EXPECT_EQ(call.icon, platform::vbExclamation);
+    EXPECT_EQ(call.buttons, platform::vbOKOnly);
+}
+
+class ValidateTest : public DocumentTest {
+protected:
+    // A document on the realistic image; other band limits, when given, are
+    // set after the load has checked it.
+    std::unique_ptr<frmDocument> OpenDocument(const QStringList& limits = {}) {
+        auto doc = OpenFileWithLimits({});
+        SetLimits(*doc, limits);
+        return doc;
+    }
+    static void SetLimits(frmDocument& doc, const QStringList& limits) {
+        for (int i = 0; i < limits.size(); ++i)
+            doc.SetBandLimit(i, limits[i]);
+    }
+    std::unique_ptr<frmDocument> OpenFileWithLimits(const QStringList& limits) {
+        clsVUROVA image = RealisticImage();
+        for (int i = 0; i < limits.size(); ++i)
+            image.setBandLimit(i, limits[i]);
+        const QString path = tempPath(QStringLiteral("radio.uvd"));
+        image.SaveFile(path);
+        auto doc = NewDocument();
+        EXPECT_TRUE(doc->OpenFile(path));
+        return doc;
+    }
+    // Moves logical columns a and b to each other's place in a built grid.
+    static void SwapColumns(frmDocument& doc, int a, int b) {
+        auto& table = Program().ColumnTable;
+        std::swap(table[static_cast<size_t>(a)].Order, table[static_cast<size_t>(b)].Order);
+        doc.Initgrid();
+        doc.FillGrid();
+    }
+
+    static void SetCell(frmDocument& doc, int row, int logical, const QString& text) {
+        doc.MSFlexGrid1(0)->setTextMatrix(row, GridColumnOf(logical), text);
+    }
+    static QString Cell(frmDocument& doc, int row, int logical) {
+        return doc.MSFlexGrid1(0)->textMatrix(row, GridColumnOf(logical));
+    }
+    static void SetVfos(frmDocument& doc, const QString& a, const QString& b) {
+        doc.MSFlexGrid1(2)->setTextMatrix(2, 1, a);
+        doc.MSFlexGrid1(2)->setTextMatrix(2, 2, b);
+    }
+};
+
+TEST_F(ValidateTest, CleanDocumentShowsNothing) {
+    ScriptedResponder dialogs;
+    auto doc = OpenDocument();
+    Program().BandLimitReport = QStringLiteral("stale,");
+    EXPECT_TRUE(doc->ValidateAll());
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    EXPECT_TRUE(mainWindow.statusShown.isEmpty());
+    EXPECT_EQ(Program().BandLimitReport, QString());
+}
+
+TEST_F(ValidateTest, OffendingMemoriesWarnAndListTheirChannels) {
+    ScriptedResponder dialogs;
+    auto doc = OpenDocument();
+    SetCell(*doc, 5, fr::ColTXFreq, QStringLiteral("300.000")); // TX alone is enough
+    SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("500.000"));
+    SetCell(*doc, 12, fr::ColTXFreq, QStringLiteral("500.000")); // listed once
+    dialogs.answerMessage(platform::vbOK);
+
+    EXPECT_FALSE(doc->ValidateAll());
+
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    ExpectWarning(dialogs.shown()[0], kMemoryWarning);
+    ASSERT_EQ(mainWindow.statusShown.size(), 1);
+    EXPECT_EQ(mainWindow.statusShown[0].caption, kReportCaption);
+    EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("5,12"));
+    EXPECT_FALSE(mainWindow.statusShown[0].modal);
+    // The cells are reported, not corrected.
+    EXPECT_EQ(Cell(*doc, 12, fr::ColRXFreq), QStringLiteral("500.000"));
+}
+
+TEST_F(ValidateTest, OutOfBandVfosGetDefaultsWithoutFailingTheDocument) {
+    ScriptedResponder dialogs;
+    auto doc = OpenDocument();
+    SetVfos(*doc, QStringLiteral("50.000"), QStringLiteral("520.000"));
+    dialogs.answerMessage(platform::vbOK);
+
+    EXPECT_TRUE(doc->ValidateAll());
+
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    ExpectWarning(dialogs.shown()[0], kVfoWarning);
+    EXPECT_TRUE(mainWindow.statusShown.isEmpty());
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("136.025"));
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("400.025"));
+}
+
+TEST_F(ValidateTest, BothWarningsComeInOrderBeforeTheReport) {
+    ScriptedResponder dialogs;
+    auto doc = OpenDocument();
+    SetCell(*doc, 33, fr::ColRXFreq, QStringLiteral("135.995"));
+    SetVfos(*doc, QString(), QStringLiteral("446.000")); // an empty VFO reads 0
+    dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+
+    EXPECT_FALSE(doc->ValidateAll());
+
+    EXPECT_EQ(dialogs.messages(), (QStringList{kMemoryWarning, kVfoWarning}));
+    ASSERT_EQ(mainWindow.statusShown.size(), 1);
+    EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("33"));
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("136.025"));
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("446.000"));
+}
+
+// Opening a file fills the grids and checks them at once.
+TEST_F(ValidateTest, OpeningAFileWithMemoriesOutsideItsLimitsWarns) {
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbOK);
+    auto doc = OpenFileWithLimits({"136", "174", "400", "460", "136", "174", "400", "460"});
+    EXPECT_EQ(dialogs.messages(), QStringList{kMemoryWarning});
+    ASSERT_EQ(mainWindow.statusShown.size(), 1);
+    EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("128"));
+}
+
+TEST_F(ValidateTest, BandLimitEdgesAndWhatCounts) {
+    auto doc = OpenDocument();
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    for (int r = 1; r < grid.rows(); ++r)
+        for (int c = 1; c < grid.cols(); ++c)
+            grid.setTextMatrix(r, c, QString());
+    const struct {
+        int row;
+        const char* rx;
+        const char* tx;
+    } rows[] = {
+        {1, "174.995", "174.995"}, // top of the whole top megahertz
+        {2, "175.000", ""},        // high + 1 is out
+        {3, "136.000", ""},        // low itself
+        {4, "135.995", ""},        // just below
+        {5, "479.5", ""},          // band 2 only
+        {6, "", "999"},            // not used: TX alone is not looked at
+        {7, "   ", "999"},         // blanks are not used either
+        {8, "145.5", "0"},         // a TX of 0 is no transmit frequency
+        {9, "145.5", "abc"},       // nor is a TX without a number
+        {10, "600", "600"},        // both out, listed once
+        {128, "145.5", "481"},
+    };
+    for (const auto& r : rows) {
+        SetCell(*doc, r.row, fr::ColRXFreq, QString::fromLatin1(r.rx));
+        SetCell(*doc, r.row, fr::ColTXFreq, QString::fromLatin1(r.tx));
+    }
+    EXPECT_FALSE(doc->ValidateBandLimits());
+    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("2,4,10,128,"));
+}
+
+TEST_F(ValidateTest, ChecksFollowTheUsersColumnOrder) {
+    auto doc = OpenDocument();
+    SwapColumns(*doc, fr::ColRXFreq, fr::ColGroupNotes);
+    SwapColumns(*doc, fr::ColTXFreq, fr::ColName);
+    SetCell(*doc, 3, fr::ColTXFreq, QStringLiteral("300"));
+    EXPECT_FALSE(doc->ValidateBandLimits());
+    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("3,"));
+}
+
+TEST_F(ValidateTest, CommaTextsReadOnlyUpToTheComma) {
+    auto doc = OpenDocument();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    SetCell(*doc, 1, fr::ColRXFreq, QStringLiteral("174,995"));
+    SetCell(*doc, 2, fr::ColRXFreq, QStringLiteral("175,5"));
+    const bool ok = doc->ValidateBandLimits();
+    const QString report = Program().BandLimitReport;
+    QLocale::setDefault(QLocale::c());
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(report, QStringLiteral("2,"));
+}
+
+TEST_F(ValidateTest, ValidateBandLimitsKeepsCursorAndSelection) {
+    auto doc = OpenDocument();
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    grid.setRow(10);
+    grid.setCol(3);
+    grid.setRowSel(14);
+    grid.setColSel(5);
+    int moves = 0;
+    QObject::connect(&grid, &FlexGrid::RowColChange, [&] { ++moves; });
+    SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("600"));
+
+    EXPECT_FALSE(doc->ValidateBandLimits());
+
+    EXPECT_EQ(moves, 0);
+    EXPECT_EQ(grid.row(), 10);
+    EXPECT_EQ(grid.col(), 3);
+    EXPECT_EQ(grid.rowSel(), 14);
+    EXPECT_EQ(grid.colSel(), 5);
+    EXPECT_TRUE(grid.redraw());
+    EXPECT_FALSE(doc->RowChangeBusy);
+}
+
+TEST_F(ValidateTest, CheckBandLimitsUsesTheGivenLimitsAndCollapsesTheSelection) {
+    auto doc = OpenDocument();
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    grid.setRow(20);
+    grid.setCol(4);
+    grid.setRowSel(25);
+    grid.setColSel(7);
+    bool busyWhileMoving = false;
+    QObject::connect(&grid, &FlexGrid::SelChange, [&] { busyWhileMoving = doc->RowChangeBusy; });
+    Program().BandLimitReport = QStringLiteral("stale,");
+
+    // A radio that transmits only on 144-148 and 430-440: the PMR channels,
+    // the bench channel and the top rows fail; RX-only rows pass.
+    QStringList limits{"136", "174", "400", "480", "144", "148", "430", "440"};
+    EXPECT_FALSE(doc->CheckBandLimits(limits));
+
+    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("7,8,100,127,128,"));
+    EXPECT_EQ(grid.row(), 20);
+    EXPECT_EQ(grid.col(), 4);
+    EXPECT_EQ(grid.rowSel(), 20);
+    EXPECT_EQ(grid.colSel(), 4);
+    EXPECT_TRUE(busyWhileMoving);
+    EXPECT_FALSE(doc->RowChangeBusy);
+    EXPECT_TRUE(grid.redraw());
+    EXPECT_EQ(limits.size(), 8);
+}
+
+TEST_F(ValidateTest, CheckBandLimitsFailsOnAVfoWithoutListingOrChangingIt) {
+    auto doc = OpenDocument();
+    SetVfos(*doc, QStringLiteral("145.500"), QStringLiteral("490.000"));
+    QStringList limits{"136", "174", "400", "480", "136", "174", "400", "480"};
+    EXPECT_FALSE(doc->CheckBandLimits(limits));
+    EXPECT_EQ(Program().BandLimitReport, QString());
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("490.000"));
+
+    SetVfos(*doc, QStringLiteral("145.500"), QStringLiteral("480.995"));
+    EXPECT_TRUE(doc->CheckBandLimits(limits));
+}
+
+TEST_F(ValidateTest, VfoDefaultsFollowTheFrequencyFormat) {
+    Program().FrequencyFormat = FormatFiveDecimals;
+    auto doc = OpenDocument({"130", "174", "420", "480"});
+    SetVfos(*doc, QStringLiteral("50.000"), QStringLiteral("146.52"));
+    EXPECT_FALSE(doc->ValidateVFOs());
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("130.02500"));
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("146.52"));
+
+    SetVfos(*doc, QStringLiteral("146.520"), QStringLiteral("446.000"));
+    EXPECT_TRUE(doc->ValidateVFOs());
+    EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("146.520"));
+}
+
+// The editors' wrappers take the document's own limits, transmit apart from
+// receive.
+TEST_F(ValidateTest, TypedFrequenciesAreCorrectedAgainstTheImageLimits) {
+    auto doc = OpenDocument({"136", "174", "400", "480", "144", "148", "430", "440"});
+    EXPECT_EQ(doc->ValidateRXFreq(QStringLiteral("150")), QStringLiteral("150.000"));
+    EXPECT_EQ(doc->ValidateTXFreq(QStringLiteral("150")), QStringLiteral("148.995"));
+    EXPECT_EQ(doc->ValidateTXFreq(QStringLiteral("300")), QStringLiteral("430.000"));
+    EXPECT_EQ(doc->ValidateRXFreq(QStringLiteral("145.5.5")), QString());
+    QString vfo;
+    EXPECT_EQ(doc->ValidateVFOFreq(vfo), QStringLiteral("136.000"));
+    EXPECT_EQ(vfo, QStringLiteral("0"));
+    EXPECT_TRUE(doc->IsFreqInRXBandLimits(QStringLiteral("174.995")));
+    EXPECT_FALSE(doc->IsFreqInTXBandLimits(QStringLiteral("150")));
+    EXPECT_TRUE(doc->IsFreqInTXBandLimits(QStringLiteral("148.995")));
+    QString step = QStringLiteral("145.50");
+    EXPECT_TRUE(doc->IsFreqStepValid(step));
+    EXPECT_EQ(step, QStringLiteral("145.5"));
+}
+
+TEST_F(ValidateTest, FmFrequenciesKeepTheLocaleSeparator) {
+    auto doc = OpenDocument();
+    EXPECT_EQ(doc->ValidateFMFreq(QStringLiteral("120")), QStringLiteral("108.0"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString high = doc->ValidateFMFreq(QStringLiteral("120"));
+    const QString low = doc->ValidateFMFreq(QStringLiteral("abc"));
+    const QString inside = doc->ValidateFMFreq(QStringLiteral("88,5"));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(high, QStringLiteral("108,0"));
+    EXPECT_EQ(low, QStringLiteral("76,0"));
+    EXPECT_EQ(inside, QStringLiteral("88,5"));
+}
+
+TEST_F(ValidateTest, DefaultsFillTheOptionCellsAndMoveTheTxIntoItsBands) {
+    auto doc = OpenDocument();
+    SwapColumns(*doc, fr::ColTXFreq, fr::ColBusyLck);
+    SetLimits(*doc, {"136", "174", "400", "480", "144", "148", "430", "440"});
+    SetCell(*doc, 40, fr::ColRXFreq, QStringLiteral("420.000"));
+    SetCell(*doc, 40, fr::ColName, QStringLiteral("KEEP"));
+    SetCell(*doc, 40, fr::ColGroupNotes, QStringLiteral("notes"));
+    SetCell(*doc, 40, fr::ColScan, QStringLiteral("OFF")); // overwritten all the same
+
+    doc->ApplyDefaults(40);
+
+    const QStringList expected{"KEEP", "420.000", "430.000", "OFF", "OFF",
+                               "HIGH", "ON",      "WIDE",    "OFF", "notes"};
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(Cell(*doc, 40, k), expected[k - 1]) << "logical column " << k;
+}
+
+TEST_F(ValidateTest, AutoShiftOverwritesTheTxFrequency) {
+    auto doc = OpenDocument();
+    SetCell(*doc, 3, fr::ColRXFreq, QStringLiteral("145.300"));
+    doc->ApplyAutoShift(3);
+    EXPECT_EQ(Cell(*doc, 3, fr::ColTXFreq), QStringLiteral("144.700"));
+    SetCell(*doc, 5, fr::ColRXFreq, QStringLiteral("442.000"));
+    doc->ApplyAutoShift(5); // replaces 434.6 typed before
+    EXPECT_EQ(Cell(*doc, 5, fr::ColTXFreq), QStringLiteral("447.000"));
+    SetCell(*doc, 6, fr::ColRXFreq, QStringLiteral("x"));
+    doc->ApplyAutoShift(6);
+    EXPECT_EQ(Cell(*doc, 6, fr::ColTXFreq), QStringLiteral("430.5375"));
+}
+
+TEST_F(ValidateTest, RowIsFilledOnlyWithEveryCellFromTxToBusyLock) {
+    auto doc = OpenDocument();
+    EXPECT_TRUE(doc->IsRowFilled(1));
+    SetCell(*doc, 1, fr::ColName, QString());
+    SetCell(*doc, 1, fr::ColGroupNotes, QString());
+    SetCell(*doc, 1, fr::ColTXDev, QStringLiteral(" "));
+    EXPECT_TRUE(doc->IsRowFilled(1));
+    SetCell(*doc, 1, fr::ColBusyLck, QString());
+    EXPECT_FALSE(doc->IsRowFilled(1));
+    EXPECT_FALSE(doc->IsRowFilled(11)); // an unused row
+}
+
+TEST_F(ValidateTest, LastEmptyRowIsTheOneAfterTheLastFilledRxCell) {
+    auto doc = OpenDocument();
+    EXPECT_EQ(doc->GetLastEmptyRow(), 129); // channel 128 is in use
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    for (int r = 21; r < grid.rows(); ++r)
+        SetCell(*doc, r, fr::ColRXFreq, QString());
+    SetCell(*doc, 11, fr::ColRXFreq, QString()); // gaps do not matter
+    EXPECT_EQ(doc->GetLastEmptyRow(), 21);
+    SetCell(*doc, 60, fr::ColRXFreq, QStringLiteral(" ")); // blanks count as filled
+    EXPECT_EQ(doc->GetLastEmptyRow(), 61);
+    for (int r = 1; r < grid.rows(); ++r)
+        SetCell(*doc, r, fr::ColRXFreq, QString());
+    EXPECT_EQ(doc->GetLastEmptyRow(), 1);
+}
+
+TEST_F(ValidateTest, GridEditsCountAsChangesOnlyForALoadedDocument) {
+    auto doc = OpenDocument();
+    EXPECT_FALSE(doc->IsDataChanged());
+    SetCell(*doc, 1, fr::ColName, QStringLiteral("NEW"));
+    EXPECT_TRUE(doc->IsDataChanged());
+
+    auto empty = NewDocument();
+    empty->MSFlexGrid1(0)->setTextMatrix(1, GridColumnOf(fr::ColRXFreq), QStringLiteral("145.5"));
+    EXPECT_FALSE(empty->IsDataChanged());
+}
+
+// A report left open by ValidateAll and then shown by the write command must
+// become modal, with the new caption and text.
+TEST(StatusWindowReuse, OpenWindowIsShownAgainModally) {
+    frmStatus::ShowText(kReportCaption, QStringLiteral("5,12"), false);
+    QPointer<frmStatus> window = frmStatus::Instance();
+    ASSERT_TRUE(window->isVisible());
+    ASSERT_FALSE(window->isModal());
+
+    ScriptedResponder dialogs;
+    bool modal = false;
+    bool blocking = false;
+    QString caption;
+    QString text;
+    dialogs.runModal([&](QDialog& dialog) {
+        modal = dialog.isModal() && dialog.isVisible();
+        blocking = QApplication::activeModalWidget() == &dialog;
+        caption = dialog.windowTitle();
+        text = static_cast<frmStatus&>(dialog).Text1()->toPlainText();
+        static_cast<frmStatus&>(dialog).Command1()->click();
+    });
+    frmStatus::ShowText(QStringLiteral("Memories in file"), QStringLiteral("7"), true);
+
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(blocking);
+    EXPECT_EQ(caption, QStringLiteral("Memories in file"));
+    EXPECT_EQ(text, QStringLiteral("7"));
+    WaitUntil([&] { return window.isNull(); }, 1000);
+}
+
+} // namespace
