@@ -12,7 +12,6 @@
 #include "support/ScriptedResponder.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -192,18 +191,6 @@ TEST_F(ValidateTest, ChecksFollowTheUsersColumnOrder) {
     EXPECT_EQ(Program().BandLimitReport, QStringLiteral("3,"));
 }
 
-TEST_F(ValidateTest, CommaTextsReadOnlyUpToTheComma) {
-    auto doc = OpenDocument();
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    SetCell(*doc, 1, fr::ColRXFreq, QStringLiteral("174,995"));
-    SetCell(*doc, 2, fr::ColRXFreq, QStringLiteral("175,5"));
-    const bool ok = doc->ValidateBandLimits();
-    const QString report = Program().BandLimitReport;
-    QLocale::setDefault(QLocale::c());
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(report, QStringLiteral("2,"));
-}
-
 TEST_F(ValidateTest, ValidateBandLimitsKeepsCursorAndSelection) {
     auto doc = OpenDocument();
     FlexGrid& grid = *doc->MSFlexGrid1(0);
@@ -295,19 +282,6 @@ TEST_F(ValidateTest, TypedFrequenciesAreCorrectedAgainstTheImageLimits) {
     QString step = QStringLiteral("145.50");
     EXPECT_TRUE(doc->IsFreqStepValid(step));
     EXPECT_EQ(step, QStringLiteral("145.5"));
-}
-
-TEST_F(ValidateTest, FmFrequenciesKeepTheLocaleSeparator) {
-    auto doc = OpenDocument();
-    EXPECT_EQ(doc->ValidateFMFreq(QStringLiteral("120")), QStringLiteral("108.0"));
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString high = doc->ValidateFMFreq(QStringLiteral("120"));
-    const QString low = doc->ValidateFMFreq(QStringLiteral("abc"));
-    const QString inside = doc->ValidateFMFreq(QStringLiteral("88,5"));
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(high, QStringLiteral("108,0"));
-    EXPECT_EQ(low, QStringLiteral("76,0"));
-    EXPECT_EQ(inside, QStringLiteral("88,5"));
 }
 
 TEST_F(ValidateTest, DefaultsFillTheOptionCellsAndMoveTheTxIntoItsBands) {
