@@ -14,6 +14,7 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 
+#include <utility>
 #include <vector>
 
 using platform::FlexGrid;
@@ -169,8 +170,7 @@ bool frmDocument::ValidateVFOs() {
 }
 
 // The limits are the caller's (the radio's during a write). The current cell
-// is set again at the end, which collapses a selection onto it, as the write
-// command has always left the grid.
+// is set again at the end, which collapses a selection onto it.
 bool frmDocument::CheckBandLimits(QStringList& limits) {
     const fr::BandLimits given = fr::BandLimits::FromTexts(limits);
     FlexGrid& grid = *grids_[MemoryGrid];
