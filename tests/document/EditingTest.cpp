@@ -444,3 +444,17 @@ TEST_F(DocumentTest, WheelActsOnlyOnTheActiveDocument) {
     wheel(second->MSFlexGrid1(0)->viewport(), -120);
     EXPECT_EQ(mainWindow.calls, QStringList{"ScrollDown"});
 }
+
+TEST_F(EditingTest, MovesFromAnEditorBringTheCellIntoView) {
+    Program().EnterKeyNextRow = true;
+    const QWidget* view = grid(0).viewport();
+    const int bottom = platform::PixelsToTwips(view->y() + view->height());
+    go(0, 100, col(Name));
+    type("A");
+    key(Qt::Key_Return);
+    EXPECT_EQ(grid(0).row(), 101);
+    EXPECT_GT(grid(0).topRow(), 1);
+    EXPECT_LE(grid(0).topRow(), 101);
+    EXPECT_LE(grid(0).cellTop() + grid(0).cellHeight(), bottom);
+    EXPECT_EQ(cell(0, 100, col(Name)), "A");
+}
