@@ -100,7 +100,6 @@ void frmDocument::FillList(const QStringList& entries) {
 
 void frmDocument::EditMemoryCell() {
     const int logical = LogicalColumnAt(grids_[MemoryGrid]->col());
-    const QStringList tones = QStringList{QStringLiteral("OFF")} + image_->GetTone_OPT();
     switch (logical) {
     case ColName:
         txtGrid_->setMaxLength(image_->MaxNameLength());
@@ -114,7 +113,7 @@ void frmDocument::EditMemoryCell() {
         break;
     case ColDecode:
     case ColEncode:
-        FillList(tones);
+        FillList(QStringList{QStringLiteral("OFF")} + image_->GetTone_OPT());
         break;
     case ColTXPwr:
         FillList({QStringLiteral("HIGH"), QStringLiteral("LOW")});
