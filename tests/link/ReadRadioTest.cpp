@@ -314,3 +314,23 @@ TEST_F(ReadRadioTest, WindowLayoutAndTexts) {
     EXPECT_EQ(w.Command2()->text(), "&Cancel");
     EXPECT_GE(w.Text1()->y(), w.height()) << "the details box stays out of view";
 }
+
+TEST_F(ReadRadioTest, ReadCanBeTriedAgainAfterAFailure) {
+    loadImage(QByteArray());
+    radio->setFault(FrameKind::Ack, Fault::Silent(), 0);
+    dialogs->runModal([this](QDialog& w) {
+        auto* read = w.findChild<QPushButton*>("Command1");
+        read->click();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(log().last(), "BUFFER DUMP <-- [00]    ");
+        radio->clearFaults();
+        radio->clearRecord();
+        read->click();
+        EXPECT_FALSE(w.isVisible());
+    });
+    window = std::make_unique<frmReadRadio>();
+    EXPECT_EQ(platform::ExecModal(window.get()), QDialog::Accepted);
+    EXPECT_EQ(frameNames(), fullReadFrames());
+    EXPECT_EQ(log().first(), "Attempting communication using COM1") << "a fresh log";
+    EXPECT_EQ(imageBytes().left(8192), radio->memory());
+}

@@ -532,3 +532,22 @@ TEST_F(WriteRadioTest, WindowLayoutAndTexts) {
     EXPECT_EQ(w.Command2()->text(), "&Cancel");
     EXPECT_GE(w.Text1()->y(), w.height());
 }
+
+// A failure outside the steps (here the document's own limits cannot be read)
+// ends the command with the port and log closed; the window stays open.
+TEST_F(WriteRadioTest, ARuntimeErrorInTheSequenceKeepsTheWindowOpen) {
+    loadDocument(RadioLimitTexts);
+    QByteArray image = main.image.GetBytArry();
+    image[0x0970] = image[0x0971] = static_cast<char>(0x44);
+    main.image.Sbyt(image);
+    armRun();
+    dialogs->answerMessage(platform::vbOK);
+    EXPECT_EQ(runWrite(), QDialog::Rejected);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(dialogs->messages(), QStringList({"Error 13: Type mismatch"}));
+    EXPECT_EQ(log().last(), "Error 13: Type mismatch");
+    EXPECT_EQ(barTexts.last(), "ERROR 13");
+    EXPECT_EQ(frameNames(), Handshake + LimitRead);
+    expectNothingWritten();
+    expectIdle();
+}
