@@ -13,7 +13,9 @@ namespace clonelink {
 
 namespace {
 
-constexpr int32_t BarColor = 0x400000;
+// The box's drawing colour: the text is printed in it and the bar filled with
+// it, so that text under the bar comes out white.
+constexpr int32_t DrawColor = 0x400000;
 
 } // namespace
 
@@ -60,13 +62,13 @@ void ProgressBox::draw() {
     const int heightTwips = platform::PixelsToTwips(size.height());
     const int textTwips = platform::PixelsToTwips(metrics.height());
     const int top = platform::TwipsToPixels((heightTwips - textTwips) / 2);
-    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setPen(platform::ColorFromNumber(DrawColor, palette()));
     painter.drawText(QPointF(left, top + metrics.ascent()), text_);
     const int barWidth = static_cast<int>(std::lround(value_ / unitsPerPixel));
     if (barWidth > 0) {
         painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
         painter.fillRect(QRect(0, 0, barWidth, size.height()),
-                         platform::ColorFromNumber(BarColor, palette()));
+                         platform::ColorFromNumber(DrawColor, palette()));
     }
 }
 

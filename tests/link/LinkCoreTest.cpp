@@ -248,6 +248,23 @@ TEST_F(LinkCoreTest, ProgressBarInvertsWhatItCovers) {
     EXPECT_EQ(qBlue(bar), 255 - (qBlue(background) ^ 0x40));
 }
 
+// The text is printed in the drawing colour too, so the bar turns it white.
+TEST_F(LinkCoreTest, ProgressTextInTheDrawingColour) {
+    const auto hasPixel = [](const QImage& image, QRgb colour) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                    return true;
+        return false;
+    };
+    progress.resize(300, 40);
+    progress.setFont(QFont("Arial", 22, QFont::Black));
+    progress.UpdateProgress(100, 0, false, "MMMMMM", "");
+    EXPECT_TRUE(hasPixel(progress.canvas(), qRgb(0, 0, 0x40)));
+    progress.UpdateProgress(100, 100, false, "MMMMMM", "");
+    EXPECT_TRUE(hasPixel(progress.canvas(), qRgb(255, 255, 255)));
+}
+
 TEST_F(LinkCoreTest, ProgressDrawingErrorIsShownAndTheCallerGoesOn) {
     platform::SetApplicationTitle("KG-UV Ferrowind");
     ScriptedResponder dialogs;
