@@ -30,7 +30,6 @@ int RunFerrowind(int argc, char** argv) {
     platform::SafeApplication app(argc, argv);
     QCoreApplication::setApplicationName(ProgramTitle());
     QCoreApplication::setApplicationVersion(VersionNumbers());
-    QGuiApplication::setApplicationDisplayName(ProgramTitle());
     platform::SingleInstance instance(ProgramTitle());
     const std::unique_ptr<frmMain> mainWindow = Main(instance, QCoreApplication::arguments());
     if (!mainWindow)

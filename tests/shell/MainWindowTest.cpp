@@ -446,6 +446,15 @@ TEST_F(ShellTest, TransferMenuNamesTheRadio) {
     EXPECT_EQ(main->MenuItem("mnuWrite")->text(), QStringLiteral("Write To KG-UV"));
 }
 
+TEST_F(ShellTest, AboutShowsItsWindowModally) {
+    Start();
+    ScriptedResponder dialogs;
+    dialogs.answerModal([](QDialog&) { return 0; });
+    main->MenuItem("mnuabout")->trigger();
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].objectName, QStringLiteral("frmAbout"));
+}
+
 TEST_F(ShellTest, ClearAllMemoriesAsksFirst) {
     const QString path = UvdFile();
     Start(path);
