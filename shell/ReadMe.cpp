@@ -24,9 +24,13 @@ QString ProgramFolder() {
     return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
 }
 
-QString ReadMePath() { return ProgramFolder() + QStringLiteral("/readme.txt"); }
+QString ReadMePath() {
+    return ProgramFolder() + QStringLiteral("/readme.txt");
+}
 
-void SetProgramFolderForTests(const QString& folder) { FolderOverride() = folder; }
+void SetProgramFolderForTests(const QString& folder) {
+    FolderOverride() = folder;
+}
 
 } // namespace shell
 

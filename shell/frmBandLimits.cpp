@@ -29,6 +29,8 @@ constexpr int KeyBackspace = 8;
 constexpr int KeyCtrlC = 3;
 constexpr int KeyCtrlV = 22;
 constexpr int KeyCtrlX = 24;
+constexpr int KeyEnter = 13;
+constexpr int KeyEsc = 27;
 
 QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(platform::TwipsToPixels(left), platform::TwipsToPixels(top),
@@ -40,7 +42,9 @@ void AddLabel(QWidget* parent, const QString& text, const QRect& rect) {
     label->setGeometry(rect);
 }
 
-int ValueOf(const QString& text) { return static_cast<int>(platform::Val(text)); }
+int ValueOf(const QString& text) {
+    return static_cast<int>(platform::Val(text));
+}
 
 IMainWindow& Main() {
     IMainWindow* main = MainForm();
@@ -144,7 +148,8 @@ void frmBandLimits::MakeBoxes(QGroupBox* frame, int firstBox) {
 }
 
 void frmBandLimits::Form_Load() {
-    const QString stored = platform::GetSetting(SettingsSection, AlwaysWriteKey, QStringLiteral("0"));
+    const QString stored =
+        platform::GetSetting(SettingsSection, AlwaysWriteKey, QStringLiteral("0"));
     // The write reads any non-zero number as "always"; the box shows the same.
     check1_->setChecked(platform::TextToDouble(stored).value_or(0.0) != 0.0);
     LoadLimits();
@@ -190,14 +195,20 @@ void frmBandLimits::Command6_Click() {
     accept();
 }
 
-void frmBandLimits::Command5_Click() { reject(); }
+void frmBandLimits::Command5_Click() {
+    reject();
+}
 
-void frmBandLimits::Text1_GotFocus(int k) { Text1(k)->selectAll(); }
+void frmBandLimits::Text1_GotFocus(int k) {
+    Text1(k)->selectAll();
+}
 
+// Enter and Esc type nothing; they go on to the dialog's OK and Cancel.
 void frmBandLimits::Text1_KeyPress(int& keyAscii) {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     const bool allowed = digit || keyAscii == KeyBackspace || keyAscii == KeyCtrlC ||
-                         keyAscii == KeyCtrlV || keyAscii == KeyCtrlX;
+                         keyAscii == KeyCtrlV || keyAscii == KeyCtrlX ||
+                         keyAscii == KeyEnter || keyAscii == KeyEsc;
     if (!allowed)
         keyAscii = 0;
 }

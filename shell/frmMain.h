@@ -220,8 +220,8 @@ private:
     std::array<QAction*, ToolbarPositions + 1> buttons_{};
     std::vector<QAction*> windowListItems_;
 
-    std::vector<DocumentEntry> documents_;  // creation order
-    std::vector<IDocument*> activation_;    // most recently active last
+    std::vector<DocumentEntry> documents_; // creation order
+    std::vector<IDocument*> activation_;   // most recently active last
     IDocument* active_ = nullptr;
     int32_t documentCounter_ = 0;
     bool closing_ = false;

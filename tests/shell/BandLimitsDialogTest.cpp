@@ -1,0 +1,232 @@
+// The band-limits editor: the low/high rules as plain functions, and the
+// dialog run for real from Memories > Band Limits on a document opened from a
+// file.
+
+#include "ShellFixture.h"
+
+#include "document/frmStatus.h"
+#include "platform/core/Settings.h"
+#include "platform/widgets/MsgBox.h"
+#include "platform/widgets/TextEdit.h"
+#include "program/ProgramValues.h"
+#include "shell/frmBandLimits.h"
+#include "support/ScriptedResponder.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using bandlimits::BoxTexts;
+using bandlimits::LeaveBox;
+
+namespace {
+
+BoxTexts Boxes(std::initializer_list<const char*> texts) {
+    BoxTexts boxes;
+    int k = 0;
+    for (const char* text : texts)
+        boxes.at(static_cast<size_t>(k++)) = QString::fromLatin1(text);
+    return boxes;
+}
+
+QString Box(const BoxTexts& boxes, int k) {
+    return boxes.at(static_cast<size_t>(k));
+}
+
+const QString WarningMemories = QStringLiteral(
+    "Warning: some memory channels contain frequencies which are outside of the band "
+    "limits.\r\nThese must be corrected before writing to the radio.");
+const QString WarningVfos = QStringLiteral("Warning: one or both VFO frequencies were outside "
+                                           "of the specified band limits.\r\nDefault values set.");
+
+} // namespace
+
+TEST(BandLimitRules, NormalisingKeepsTheWholeMegahertzWithin0To999) {
+    using bandlimits::NormalisedText;
+    EXPECT_EQ(NormalisedText(QString()), QStringLiteral("0"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("1.5")), QStringLiteral("1"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("-5")), QStringLiteral("0"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("12a")), QStringLiteral("12"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("abc")), QStringLiteral("0"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("007")), QStringLiteral("7"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("1e9")), QStringLiteral("1"));
+    EXPECT_EQ(NormalisedText(QStringLiteral("99999")), QStringLiteral("999"));
+}
+
+TEST(BandLimitRules, LeavingALowBoxMovesItsHighBoxAbove) {
+    BoxTexts b = Boxes({"150", "144", "400", "480", "", "", "", ""});
+    LeaveBox(b, 0);
+    EXPECT_EQ(Box(b, 0), QStringLiteral("150"));
+    EXPECT_EQ(Box(b, 1), QStringLiteral("151"));
+
+    b = Boxes({"999", "500"});
+    LeaveBox(b, 0);
+    EXPECT_EQ(Box(b, 0), QStringLiteral("998"));
+    EXPECT_EQ(Box(b, 1), QStringLiteral("999"));
+
+    // Emptied: 0, and the high box stays unless it is 0 as well.
+    b = Boxes({"", "144"});
+    LeaveBox(b, 0);
+    EXPECT_EQ(Box(b, 0), QStringLiteral("0"));
+    EXPECT_EQ(Box(b, 1), QStringLiteral("144"));
+    b = Boxes({"", "0"});
+    LeaveBox(b, 0);
+    EXPECT_EQ(Box(b, 0), QStringLiteral("0"));
+    EXPECT_EQ(Box(b, 1), QStringLiteral("1"));
+}
+
+TEST(BandLimitRules, LeavingAHighBoxMovesItsLowBoxBelowAndTouchesNoOtherPair) {
+    BoxTexts b = Boxes({"150", "140", "160", "170", "1", "2", "3", "4"});
+    LeaveBox(b, 1);
+    EXPECT_EQ(Box(b, 0), QStringLiteral("139"));
+    EXPECT_EQ(Box(b, 1), QStringLiteral("140"));
+    EXPECT_EQ(Box(b, 2), QStringLiteral("160"));
+
+    for (const char* empty : {"", "0", "-3"}) {
+        b = Boxes({"", "", "", "", "", "", "5", empty});
+        LeaveBox(b, 7);
+        EXPECT_EQ(Box(b, 7), QStringLiteral("1")) << empty;
+        EXPECT_EQ(Box(b, 6), QStringLiteral("0")) << empty;
+    }
+}
+
+class BandLimitsDialogTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        Start(UvdFile());
+        document = main->ActiveDocument();
+    }
+
+    // Runs Band Limits with the dialog really shown; act drives it. The
+    // warnings expected afterwards are answered OK.
+    void RunBandLimits(const std::function<void(frmBandLimits&)>& act, int warnings = 0) {
+        dialogs.runModal([act](QDialog& d) { act(static_cast<frmBandLimits&>(d)); });
+        for (int i = 0; i < warnings; ++i)
+            dialogs.answerMessage(platform::vbOK);
+        main->mnuEditBandLimits_Click();
+    }
+
+    QStringList Limits() const {
+        QStringList limits;
+        for (int i = 0; i < 8; ++i)
+            limits << document->GetBandLimit(i);
+        return limits;
+    }
+
+    static void Type(platform::TextEdit* box, const QString& keys) {
+        ASSERT_TRUE(box->takeFocus());
+        QTest::keyClicks(box, keys);
+    }
+
+    ScriptedResponder dialogs;
+    IDocument* document = nullptr;
+};
+
+TEST_F(BandLimitsDialogTest, BoxesShowTheLimitsInFrameOrderAndTheStoredSetting) {
+    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
+                          QStringLiteral("1"));
+    QStringList shown;
+    bool ticked = false;
+    RunBandLimits([&](frmBandLimits& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Band Limits"));
+        for (int k = 0; k < 8; ++k)
+            shown << d.Text1(k)->text();
+        ticked = d.Check1()->isChecked();
+        d.Command5()->click();
+    });
+    EXPECT_EQ(shown, QStringList({"136", "174", "136", "174", "400", "480", "400", "480"}));
+    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(main->findChild<frmStatus*>(), nullptr);
+}
+
+TEST_F(BandLimitsDialogTest, TypingKeepsDigitsOnlyAndThreeOfThem) {
+    RunBandLimits([&](frmBandLimits& d) {
+        Type(d.Text1(0), QStringLiteral("1a.4-5"));
+        EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("145"));
+        QTest::keyClick(d.Text1(0), Qt::Key_Backspace);
+        EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("14"));
+        QTest::keyClicks(d.Text1(0), QStringLiteral("0123"));
+        EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("140"));
+        d.Command5()->click();
+    });
+}
+
+TEST_F(BandLimitsDialogTest, OkStoresEveryBoxInTheImageAndTheSetting) {
+    RunBandLimits(
+        [&](frmBandLimits& d) {
+            Type(d.Text1(3), QStringLiteral("150")); // band 1 transmit high
+            Type(d.Text1(4), QStringLiteral("410")); // leaving box 3 on the way
+            Type(d.Text1(5), QStringLiteral("405")); // band 2 receive high below its low
+            ASSERT_TRUE(d.Text1(6)->takeFocus());    // leaving it pulls the low box down
+            EXPECT_EQ(d.Text1(4)->text(), QStringLiteral("404"));
+            d.Check1()->setChecked(true);
+            d.Command6()->click();
+        },
+        2);
+    EXPECT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
+    EXPECT_EQ(Limits(), QStringList({"136", "174", "404", "405", "136", "150", "400", "480"}));
+    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits")),
+              QStringLiteral("1"));
+}
+
+TEST_F(BandLimitsDialogTest, PastedTextIsNormalisedWhenOkIsPressedWithTheKeyboard) {
+    RunBandLimits(
+        [&](frmBandLimits& d) {
+            // Text that no key could type, put in as a paste would; Enter presses
+            // OK while the box still has the focus.
+            ASSERT_TRUE(d.Text1(0)->takeFocus());
+            d.Text1(0)->setText(QStringLiteral("1.5"));
+            d.Text1(1)->setText(QStringLiteral("-5"));
+            d.Text1(2)->setText(QStringLiteral("12a"));
+            QTest::keyClick(d.Text1(0), Qt::Key_Return);
+        },
+        2);
+    EXPECT_EQ(Limits(), QStringList({"1", "2", "400", "480", "12", "174", "400", "480"}));
+    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits")),
+              QStringLiteral("0"));
+}
+
+TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
+    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
+                          QStringLiteral("0"));
+    const QStringList before = Limits();
+    RunBandLimits([&](frmBandLimits& d) {
+        Type(d.Text1(1), QStringLiteral("150"));
+        ASSERT_TRUE(d.Text1(2)->takeFocus());
+        d.Check1()->setChecked(true);
+        d.Command5()->click();
+    });
+    RunBandLimits([&](frmBandLimits& d) {
+        Type(d.Text1(0), QStringLiteral("150"));
+        d.close();
+    });
+    EXPECT_EQ(Limits(), before);
+    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits")),
+              QStringLiteral("0"));
+    EXPECT_FALSE(document->IsDataChanged());
+}
+
+TEST_F(BandLimitsDialogTest, NarrowerLimitsWarnAndListTheMemoriesOutside) {
+    // Channel 1 receives on 145.6 and VFO A on 145.5.
+    dialogs.runModal([](QDialog& d) {
+        auto& dialog = static_cast<frmBandLimits&>(d);
+        dialog.Text1(1)->setText(QStringLiteral("144"));
+        dialog.Command6()->click();
+    });
+    dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+    main->mnuEditBandLimits_Click();
+
+    ASSERT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
+    EXPECT_EQ(dialogs.shown().at(1).title, QStringLiteral("Warning"));
+    EXPECT_EQ(dialogs.shown().at(1).icon, platform::vbExclamation);
+    auto* status = main->findChild<frmStatus*>();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->windowTitle(),
+              QStringLiteral("Memories with frequencies outside of the band limits:"));
+    EXPECT_EQ(status->Text1()->toPlainText(), QStringLiteral("1"));
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("1"));
+}
