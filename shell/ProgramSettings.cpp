@@ -10,13 +10,14 @@ namespace {
 
 void ReadGridAppearance(ProgramValues& p) {
     using platform::GetSetting;
-    p.GridFontName = GetSetting(SettingsSection, QStringLiteral("SysFontName"),
-                                QStringLiteral("FIXEDSYS"));
-    p.GridFontItalic = GetSetting(SettingsSection, QStringLiteral("SysFontItalic"),
-                                  QStringLiteral("False"));
+    p.GridFontName =
+        GetSetting(SettingsSection, QStringLiteral("SysFontName"), QStringLiteral("FIXEDSYS"));
+    p.GridFontItalic =
+        GetSetting(SettingsSection, QStringLiteral("SysFontItalic"), QStringLiteral("False"));
     p.GridFontBold =
         GetSetting(SettingsSection, QStringLiteral("SysFontBold"), QStringLiteral("False"));
-    p.GridFontSize = GetSetting(SettingsSection, QStringLiteral("SysFontSize"), QStringLiteral("8"));
+    p.GridFontSize =
+        GetSetting(SettingsSection, QStringLiteral("SysFontSize"), QStringLiteral("8"));
     platform::ReadInt32(SettingsSection, QStringLiteral("SysBackColor"), p.GridBackColor,
                         platform::ColorWindowBackground);
     platform::ReadInt32(SettingsSection, QStringLiteral("SysForeColor"), p.GridForeColor,
@@ -24,8 +25,8 @@ void ReadGridAppearance(ProgramValues& p) {
 }
 
 void ReadEnterKey(ProgramValues& p) {
-    const QString text = platform::GetSetting(SettingsSection, QStringLiteral("EnterKey"),
-                                              QStringLiteral("0"));
+    const QString text =
+        platform::GetSetting(SettingsSection, QStringLiteral("EnterKey"), QStringLiteral("0"));
     switch (platform::TextToLong(text).value_or(0)) {
     case 0:
         p.EnterKeyNextRow = false;
@@ -40,7 +41,7 @@ void ReadEnterKey(ProgramValues& p) {
         p.EnterKeyNextColumn = true;
         break;
     default:
-        break;  // the built-in mode stays
+        break; // the built-in mode stays
     }
 }
 
@@ -66,8 +67,7 @@ void ReadProgramFlags() {
     platform::ReadBool(SettingsSection, QStringLiteral("UseTextLabels"), p.UseTextLabels, true);
     platform::ReadBool(SettingsSection, QStringLiteral("ConfirmRowDelete"), p.ConfirmRowDelete,
                        true);
-    platform::ReadBool(SettingsSection, QStringLiteral("ConfirmRowClear"), p.ConfirmRowClear,
-                       true);
+    platform::ReadBool(SettingsSection, QStringLiteral("ConfirmRowClear"), p.ConfirmRowClear, true);
 }
 
 } // namespace shell

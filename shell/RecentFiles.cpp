@@ -8,7 +8,9 @@ namespace {
 
 const QString Section = QStringLiteral("MRU");
 
-QString Key(int index) { return QStringLiteral("mru%1").arg(index); }
+QString Key(int index) {
+    return QStringLiteral("mru%1").arg(index);
+}
 
 } // namespace
 
@@ -41,7 +43,8 @@ void MoveRecentFileToTop(int index) {
 }
 
 QString RecentFileCaption(const QString& prefix, const QString& path) {
-    const int cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const int cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return prefix + QLatin1Char(' ') + path.mid(cut + 1);
 }
 

@@ -156,7 +156,9 @@ QIcon Picture(const QString& key) {
 
 } // namespace
 
-QIcon ToolbarIcon(const QString& key) { return Picture(key); }
+QIcon ToolbarIcon(const QString& key) {
+    return Picture(key);
+}
 
 QIcon ProgramIcon() {
     return Draw([](QPainter& p) {

@@ -1,13 +1,15 @@
 #include "shell/Version.h"
 
-#if !defined(FERROWIND_VERSION_MAJOR) || !defined(FERROWIND_VERSION_MINOR) ||                     \
+#if !defined(FERROWIND_VERSION_MAJOR) || !defined(FERROWIND_VERSION_MINOR) ||                      \
     !defined(FERROWIND_VERSION_PATCH)
 #error "The build passes the project version as FERROWIND_VERSION_MAJOR/MINOR/PATCH."
 #endif
 
 namespace shell {
 
-QString ProgramTitle() { return QStringLiteral("KG-UV Ferrowind"); }
+QString ProgramTitle() {
+    return QStringLiteral("KG-UV Ferrowind");
+}
 
 ProgramVersion CurrentVersion() {
     return {FERROWIND_VERSION_MAJOR, FERROWIND_VERSION_MINOR, FERROWIND_VERSION_PATCH};

@@ -136,9 +136,13 @@ void frmMain::AddSeparator(QMenu* menu, const QString& name) {
     items_.insert(name, separator);
 }
 
-QAction* frmMain::MenuItem(const QString& name) const { return items_.value(name, nullptr); }
+QAction* frmMain::MenuItem(const QString& name) const {
+    return items_.value(name, nullptr);
+}
 
-QMenu* frmMain::TopMenu(const QString& name) const { return menus_.value(name, nullptr); }
+QMenu* frmMain::TopMenu(const QString& name) const {
+    return menus_.value(name, nullptr);
+}
 
 void frmMain::BuildMenus() {
     BuildFileMenu();
@@ -261,7 +265,8 @@ void frmMain::BuildWindowHelpMenus() {
 
     QMenu* help = AddTopMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     AddItem(help, QStringLiteral("mnuReadMe"), QStringLiteral("&ReadMe..."));
-    AddItem(help, QStringLiteral("mnuabout"), QStringLiteral("&About..."), &frmMain::mnuabout_Click);
+    AddItem(help, QStringLiteral("mnuabout"), QStringLiteral("&About..."),
+            &frmMain::mnuabout_Click);
 }
 
 // --- toolbar and status bar ---
@@ -318,4 +323,6 @@ void frmMain::BuildStatusBar() {
     bar->addWidget(panel1_, 1);
 }
 
-QStatusBar* frmMain::sbStatusBar() const { return statusBar(); }
+QStatusBar* frmMain::sbStatusBar() const {
+    return statusBar();
+}

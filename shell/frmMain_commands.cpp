@@ -16,10 +16,10 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QStyle>
-#include <algorithm>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -27,7 +27,9 @@ const QString UvdFilter = QStringLiteral("KG-UV Files (*.uvd)|*.uvd|All Files (*
 const QString TwFilter = QStringLiteral("TW Files (*.tw)|*.tw|All Files (*.*)|*.*");
 const QString CrLf = QStringLiteral("\r\n");
 
-QString ShortName() { return clsRadio().ShortName(); }
+QString ShortName() {
+    return clsRadio().ShortName();
+}
 
 } // namespace
 
@@ -110,7 +112,9 @@ bool frmMain::SaveDocumentTo(IDocument* document, const QString& path) {
 
 // --- File ---
 
-void frmMain::mnuFileNew_Click() { NewDocument(); }
+void frmMain::mnuFileNew_Click() {
+    NewDocument();
+}
 
 void frmMain::mnuFileOpen_Click() {
     if (!active_)
@@ -131,15 +135,17 @@ void frmMain::mnuFileClose_Click() {
         active_->CloseMe();
 }
 
-void frmMain::mnuFileSave_Click() { SaveData(); }
+void frmMain::mnuFileSave_Click() {
+    SaveData();
+}
 
 bool frmMain::SaveData() {
     IDocument* document = active_;
     QString path;
     if (document)
-        path = HasFile(document) ? document->Caption()
-                                 : OverwriteLoop(QStringLiteral("Save As"), UvdFilter,
-                                                 QStringLiteral("uvd"));
+        path = HasFile(document)
+                   ? document->Caption()
+                   : OverwriteLoop(QStringLiteral("Save As"), UvdFilter, QStringLiteral("uvd"));
     if (path.isEmpty() || !SaveDocumentTo(document, path)) {
         Program().SaveCancelled = true;
         return false;
@@ -154,8 +160,7 @@ void frmMain::mnuFileSaveAs_Click() {
     IDocument* document = active_;
     if (!document)
         return;
-    const QString path =
-        OverwriteLoop(QStringLiteral("Save As"), UvdFilter, QStringLiteral("uvd"));
+    const QString path = OverwriteLoop(QStringLiteral("Save As"), UvdFilter, QStringLiteral("uvd"));
     if (path.isEmpty() || !SaveDocumentTo(document, path))
         return;
     document->Initgrid();
@@ -187,7 +192,9 @@ void frmMain::mnuExportTW_Click() {
     }
 }
 
-void frmMain::mnuexit_Click() { close(); }
+void frmMain::mnuexit_Click() {
+    close();
+}
 
 void frmMain::mnuMRU_Click(int index) {
     if (!active_)
@@ -245,7 +252,9 @@ void frmMain::mnuClearMem_Click() {
     active_->ClearAll();
 }
 
-void frmMain::mnuabout_Click() { ShowAbout(this); }
+void frmMain::mnuabout_Click() {
+    ShowAbout(this);
+}
 
 void frmMain::mnuTransfer_Click() {
     MenuItem(QStringLiteral("mnuRead"))->setText(QStringLiteral("Read From ") + ShortName());
@@ -305,9 +314,13 @@ void frmMain::mnuWindowCascade_Click() {
         mdiArea_->setActiveSubWindow(entry->frame);
 }
 
-void frmMain::mnuWindowTileHorizontal_Click() { Tile(mdiArea_, false); }
+void frmMain::mnuWindowTileHorizontal_Click() {
+    Tile(mdiArea_, false);
+}
 
-void frmMain::mnuWindowTileVertical_Click() { Tile(mdiArea_, true); }
+void frmMain::mnuWindowTileVertical_Click() {
+    Tile(mdiArea_, true);
+}
 
 void frmMain::mnuWindowArrangeIcons_Click() {
     // Minimised windows line up along the bottom edge, left to right.

@@ -10,15 +10,15 @@ namespace {
 
 // Everything a document with data offers, in the order it is switched on.
 const QStringList kDataStateMenus = {
-    QStringLiteral("mnuView"),       QStringLiteral("mnuWindow"),
-    QStringLiteral("mnuFile"),       QStringLiteral("mnuTransfer"),
-    QStringLiteral("mnuEdit"),       QStringLiteral("mnuSettings"),
-    QStringLiteral("mnuFileSave"),   QStringLiteral("mnuFileSaveAs"),
+    QStringLiteral("mnuView"),         QStringLiteral("mnuWindow"),
+    QStringLiteral("mnuFile"),         QStringLiteral("mnuTransfer"),
+    QStringLiteral("mnuEdit"),         QStringLiteral("mnuSettings"),
+    QStringLiteral("mnuFileSave"),     QStringLiteral("mnuFileSaveAs"),
     QStringLiteral("mnuExportWizard"), QStringLiteral("mnuIMport"),
-    QStringLiteral("mnuPrint"),      QStringLiteral("mnuMemories"),
-    QStringLiteral("mnuWrite"),      QStringLiteral("mnuHelp"),
-    QStringLiteral("mnuabout"),      QStringLiteral("mnuImportTPE"),
-    QStringLiteral("mnuImportTW"),   QStringLiteral("mnuExportTW"),
+    QStringLiteral("mnuPrint"),        QStringLiteral("mnuMemories"),
+    QStringLiteral("mnuWrite"),        QStringLiteral("mnuHelp"),
+    QStringLiteral("mnuabout"),        QStringLiteral("mnuImportTPE"),
+    QStringLiteral("mnuImportTW"),     QStringLiteral("mnuExportTW"),
 };
 
 // What a document without data cannot use.
@@ -40,7 +40,9 @@ const QStringList kNoDocumentMenus = {
 };
 
 // Toolbar positions that stay usable without data: New, Open, Read.
-bool UsableWithoutData(int position) { return position <= 2 || position == 18; }
+bool UsableWithoutData(int position) {
+    return position <= 2 || position == 18;
+}
 
 } // namespace
 

@@ -31,7 +31,9 @@ int TwipsToPixelsRounded(double twips) {
     return static_cast<int>(std::lround(twips / platform::TwipsPerPixel));
 }
 
-QString ShortName() { return Program().Radio ? Program().Radio->ShortName() : clsRadio().ShortName(); }
+QString ShortName() {
+    return Program().Radio ? Program().Radio->ShortName() : clsRadio().ShortName();
+}
 
 } // namespace
 
@@ -92,7 +94,9 @@ std::vector<IDocument*> frmMain::Documents() const {
     return list;
 }
 
-bool frmMain::IsFormLoaded() const { return active_ && !active_->Caption().isEmpty(); }
+bool frmMain::IsFormLoaded() const {
+    return active_ && !active_->Caption().isEmpty();
+}
 
 const frmMain::DocumentEntry* frmMain::EntryOf(const QMdiSubWindow* frame) const {
     for (const DocumentEntry& entry : documents_)
@@ -249,8 +253,7 @@ void frmMain::ReadWindowPlacement() {
 }
 
 void frmMain::SaveSettings() {
-    platform::SaveSetting(shell::SettingsSection, QStringLiteral("FilePath"),
-                          QDir::currentPath());
+    platform::SaveSetting(shell::SettingsSection, QStringLiteral("FilePath"), QDir::currentPath());
     if (isMinimized())
         return;
     platform::SaveInt(shell::SettingsSection, QStringLiteral("WindowState"), isMaximized() ? 2 : 0);
@@ -264,7 +267,8 @@ void frmMain::SaveSettings() {
                       platform::PixelsToTwips(g.height()));
     platform::SaveInt(shell::SettingsSection, QStringLiteral("Left"),
                       platform::PixelsToTwips(g.x()));
-    platform::SaveInt(shell::SettingsSection, QStringLiteral("Top"), platform::PixelsToTwips(g.y()));
+    platform::SaveInt(shell::SettingsSection, QStringLiteral("Top"),
+                      platform::PixelsToTwips(g.y()));
 }
 
 // --- recent files ---

@@ -19,7 +19,9 @@ QString LockPath(const QString& name) {
 
 } // namespace
 
-void SetSingleInstanceFolder(const QString& folder) { FolderStore() = folder; }
+void SetSingleInstanceFolder(const QString& folder) {
+    FolderStore() = folder;
+}
 
 QString SingleInstanceFolder() {
     if (!FolderStore().isEmpty())

@@ -25,10 +25,9 @@ const QString Changed =
 
 const QStringList kAlwaysOn = {"mnuFile", "mnuTransfer", "mnuWindow", "mnuHelp", "mnuabout"};
 const QStringList kOnWithDocument = {"mnuView", "mnuSettings"};
-const QStringList kDataOnly = {"mnuEdit",       "mnuMemories",     "mnuFileSave",
-                               "mnuFileSaveAs", "mnuImportTW",     "mnuExportTW",
-                               "mnuIMport",     "mnuExportWizard", "mnuImportTPE",
-                               "mnuPrint",      "mnuWrite"};
+const QStringList kDataOnly = {"mnuEdit",      "mnuMemories", "mnuFileSave", "mnuFileSaveAs",
+                               "mnuImportTW",  "mnuExportTW", "mnuIMport",   "mnuExportWizard",
+                               "mnuImportTPE", "mnuPrint",    "mnuWrite"};
 const QStringList kNeverTouched = {"mnuFileNew", "mnuFileOpen", "mnuFileClose", "mnuRead"};
 
 } // namespace
@@ -117,14 +116,28 @@ TEST_F(ShellTest, MenuTreeAndToolbarCarryTheirNamesAndCaptions) {
     EXPECT_EQ(main->tbToolBar()->objectName(), QStringLiteral("tbToolBar"));
     EXPECT_EQ(main->sbStatusBar()->objectName(), QStringLiteral("sbStatusBar"));
 
-    const QStringList keys = {"New",   "Open",    "Save",      "",
-                              "Cut",   "Copy",    "Paste",     "",
-                              "Find",  "Print",   "",          "Move Up",
-                              "Move Down", "Insert Blank", "Delete", "Clear",
-                              "",      "Read From Radio", "Write To Radio"};
-    const QStringList captions = {"New",  "Open", "Save",  "",     "Cut",    "Copy",  "Paste",
-                                  "",     "Find", "Print", "",     "Up",     "Down",  "Insert",
-                                  "Delete", "Clear", "",   "Read", "Write"};
+    const QStringList keys = {"New",
+                              "Open",
+                              "Save",
+                              "",
+                              "Cut",
+                              "Copy",
+                              "Paste",
+                              "",
+                              "Find",
+                              "Print",
+                              "",
+                              "Move Up",
+                              "Move Down",
+                              "Insert Blank",
+                              "Delete",
+                              "Clear",
+                              "",
+                              "Read From Radio",
+                              "Write To Radio"};
+    const QStringList captions = {"New",    "Open",  "Save",  "",     "Cut",  "Copy", "Paste",
+                                  "",       "Find",  "Print", "",     "Up",   "Down", "Insert",
+                                  "Delete", "Clear", "",      "Read", "Write"};
     for (int position = 1; position <= 19; ++position) {
         const int i = position - 1;
         EXPECT_EQ(main->tbButton(position)->isSeparator(), keys[i].isEmpty()) << position;
@@ -342,7 +355,7 @@ TEST_F(ShellTest, ExitSavesTheDocumentThatAskedEvenWhenAnotherIsActive) {
     const QByteArray before = ReadFileBytes(path);
     Start(path);
     ChangeDocument(main->ActiveDocument());
-    main->mnuFileNew_Click();  // the empty document is the active one now
+    main->mnuFileNew_Click(); // the empty document is the active one now
 
     ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbYes);

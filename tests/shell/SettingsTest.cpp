@@ -101,8 +101,8 @@ TEST_F(ShellTest, EnterKeyModes) {
     };
     // Another number keeps the built-in mode (next column); text that is no
     // number counts as 0 (stay in the cell).
-    for (const Case& c : {Case{"0", false, false}, Case{"2", false, true},
-                          Case{"7", false, true}, Case{"abc", false, false}}) {
+    for (const Case& c : {Case{"0", false, false}, Case{"2", false, true}, Case{"7", false, true},
+                          Case{"abc", false, false}}) {
         Store("EnterKey", c.stored);
         Start();
         EXPECT_EQ(Program().EnterKeyNextRow, c.nextRow) << c.stored;

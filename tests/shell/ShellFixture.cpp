@@ -67,7 +67,9 @@ bool ShellTest::Enabled(const QString& name) const {
     return item && item->isEnabled();
 }
 
-bool ShellTest::ButtonEnabled(int position) const { return main->tbButton(position)->isEnabled(); }
+bool ShellTest::ButtonEnabled(int position) const {
+    return main->tbButton(position)->isEnabled();
+}
 
 QStringList ShellTest::Captions() const {
     QStringList captions;
