@@ -244,6 +244,10 @@ TEST_F(ShellTest, EnablingFollowsTheActiveDocument) {
     for (int position = 1; position <= 19; ++position)
         EXPECT_TRUE(ButtonEnabled(position)) << position;
     EXPECT_TRUE(withData->SSTab1()->isEnabled());
+    // With an active document that is not closing, CheckGUI changes nothing.
+    main->CheckGUI();
+    EXPECT_TRUE(Enabled("mnuEdit"));
+    EXPECT_TRUE(ButtonEnabled(19));
 
     main->MdiArea()->setActiveSubWindow(main->MdiArea()->subWindowList()[1]);
     EXPECT_EQ(main->ActiveDocument(), empty);
