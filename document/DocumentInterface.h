@@ -106,7 +106,9 @@ public:
     virtual void MoveUp() = 0;
     virtual void MoveDown() = 0;
     virtual void InsertBlank() = 0;
-    virtual void InsertRows(int32_t count) = 0;
+    // count 0: as many rows as are selected, written back. False when nothing
+    // was inserted (the user declined to lose memories off the end).
+    virtual bool InsertRows(int32_t& count) = 0;
     // row 0: the selected rows.
     virtual void DeleteRows(int32_t row) = 0;
     virtual void ClearRows() = 0;

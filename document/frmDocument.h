@@ -114,7 +114,7 @@ public:
     void MoveUp() override;
     void MoveDown() override;
     void InsertBlank() override;
-    void InsertRows(int32_t count) override;
+    bool InsertRows(int32_t& count) override;
     void DeleteRows(int32_t row) override;
     void ClearRows() override;
     void ClearAll() override;

@@ -8,16 +8,6 @@
 
 QString frmDocument::FixTag(const QString& name) const { return name; }
 
-void frmDocument::MoveUp() {}
-void frmDocument::MoveDown() {}
-void frmDocument::InsertBlank() {}
-void frmDocument::InsertRows(int32_t /*count*/) {}
-void frmDocument::DeleteRows(int32_t /*row*/) {}
-void frmDocument::ClearRows() {}
-void frmDocument::ClearAll() {}
-void frmDocument::SetMass(const QString& /*value*/) {}
-void frmDocument::IncrementTags() {}
-
 void frmDocument::SortGrid(int32_t /*firstRow*/, int32_t /*lastRow*/, int /*keyIndex*/,
                            const QString& /*direction*/) {}
 void frmDocument::DupCheck(bool& /*ignoreDifferentTones*/, bool& /*ignoreDifferentNames*/,
