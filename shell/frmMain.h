@@ -79,12 +79,76 @@ public:
     QAction* MenuItem(const QString& name) const;
     QMenu* TopMenu(const QString& name) const;
     QAction* mnuMRU(int index) const { return mru_.at(static_cast<size_t>(index)); }
-    QToolBar* tbToolBar() const { return toolBar_; }
+    // Named accessors of the menus and their items.
+#define FERROWIND_TOP_MENU(name)                                                                   \
+    QMenu* name() const {                                                                          \
+        return TopMenu(QStringLiteral(#name));                                                     \
+    }
+#define FERROWIND_MENU_ITEM(name)                                                                  \
+    QAction* name() const {                                                                        \
+        return MenuItem(QStringLiteral(#name));                                                    \
+    }
+    FERROWIND_TOP_MENU(mnuFile)
+    FERROWIND_TOP_MENU(mnuEdit)
+    FERROWIND_TOP_MENU(mnuView)
+    FERROWIND_TOP_MENU(mnuSettings)
+    FERROWIND_TOP_MENU(mnuMemories)
+    FERROWIND_TOP_MENU(mnuTransfer)
+    FERROWIND_TOP_MENU(mnuWindow)
+    FERROWIND_TOP_MENU(mnuHelp)
+    FERROWIND_MENU_ITEM(mnuFileNew)
+    FERROWIND_MENU_ITEM(mnuFileOpen)
+    FERROWIND_MENU_ITEM(mnuFileClose)
+    FERROWIND_MENU_ITEM(mnuFileSave)
+    FERROWIND_MENU_ITEM(mnuFileSaveAs)
+    FERROWIND_MENU_ITEM(mnuImportTW)
+    FERROWIND_MENU_ITEM(mnuExportTW)
+    FERROWIND_MENU_ITEM(mnuIMport)
+    FERROWIND_MENU_ITEM(mnuExportWizard)
+    FERROWIND_MENU_ITEM(mnuImportTPE)
+    FERROWIND_MENU_ITEM(mnuPrint)
+    FERROWIND_MENU_ITEM(mnuexit)
+    FERROWIND_MENU_ITEM(mnuMRUSep)
+    FERROWIND_MENU_ITEM(mnuEditCut)
+    FERROWIND_MENU_ITEM(mnuEditCopy)
+    FERROWIND_MENU_ITEM(mnuEditPaste)
+    FERROWIND_MENU_ITEM(mnuViewToolbar)
+    FERROWIND_MENU_ITEM(mnuViewStatusBar)
+    FERROWIND_MENU_ITEM(mnuGridFont)
+    FERROWIND_MENU_ITEM(mnuGridColors)
+    FERROWIND_MENU_ITEM(mnuColumnSettings)
+    FERROWIND_MENU_ITEM(mnuOptions)
+    FERROWIND_MENU_ITEM(mnuAutoShift)
+    FERROWIND_MENU_ITEM(mnuAutoSizeColumns)
+    FERROWIND_MENU_ITEM(mnuFind)
+    FERROWIND_MENU_ITEM(mnuSort)
+    FERROWIND_MENU_ITEM(mnuDupCheck)
+    FERROWIND_MENU_ITEM(mnuClearMem)
+    FERROWIND_MENU_ITEM(mnuEditBandLimits)
+    FERROWIND_MENU_ITEM(mnuPort)
+    FERROWIND_MENU_ITEM(mnuRead)
+    FERROWIND_MENU_ITEM(mnuWrite)
+    FERROWIND_MENU_ITEM(mnuWindowNewWindow)
+    FERROWIND_MENU_ITEM(mnuWindowCascade)
+    FERROWIND_MENU_ITEM(mnuWindowTileHorizontal)
+    FERROWIND_MENU_ITEM(mnuWindowTileVertical)
+    FERROWIND_MENU_ITEM(mnuWindowArrangeIcons)
+    FERROWIND_MENU_ITEM(mnuReadMe)
+    FERROWIND_MENU_ITEM(mnuabout)
+#undef FERROWIND_TOP_MENU
+#undef FERROWIND_MENU_ITEM
+    QToolBar* tbToolBar() const {
+        return toolBar_;
+    }
     // Toolbar positions 1..19; 4, 8, 11 and 17 are separators.
-    QAction* tbButton(int position) const { return buttons_.at(static_cast<size_t>(position)); }
+    QAction* tbButton(int position) const {
+        return buttons_.at(static_cast<size_t>(position));
+    }
     QString tbButtonKey(int position) const;
     QStatusBar* sbStatusBar() const;
-    QLabel* StatusPanel1() const { return panel1_; }
+    QLabel* StatusPanel1() const {
+        return panel1_;
+    }
 
     // --- commands ---
     void mnuFileNew_Click();

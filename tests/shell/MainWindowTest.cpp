@@ -549,3 +549,12 @@ TEST_F(ShellTest, WheelScrollsTheCurrentGridThreeRows) {
     main->ScrollDown();
     EXPECT_EQ(grid->topRow(), 4);
 }
+
+TEST_F(ShellTest, NamedAccessorsReachTheSameControls) {
+    Start();
+    EXPECT_EQ(main->mnuFileOpen(), main->MenuItem("mnuFileOpen"));
+    EXPECT_EQ(main->mnuFileOpen()->objectName(), QStringLiteral("mnuFileOpen"));
+    EXPECT_EQ(main->mnuTransfer()->objectName(), QStringLiteral("mnuTransfer"));
+    EXPECT_EQ(main->mnuTransfer()->menuAction(), main->MenuItem("mnuTransfer"));
+    EXPECT_EQ(main->mnuabout()->text(), QStringLiteral("&About..."));
+}
