@@ -1,0 +1,399 @@
+// Transfer > Read and Write through the real main window with real documents,
+// over a pseudo-terminal mapped through "PortMap" against the simulated radio.
+
+#include "ShellFixture.h"
+
+#include "document/frmStatus.h"
+#include "image/clsVUROVA.h"
+#include "link/LinkCore.h"
+#include "link/TransferFiles.h"
+#include "platform/core/CommPort.h"
+#include "platform/core/Settings.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
+#include "radiosim/RadioSim.h"
+#include "support/ScriptedResponder.h"
+
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using radiosim::FrameKind;
+
+namespace {
+
+const QString Changed =
+    QStringLiteral("\r\n\r\nThe KG-UV data has changed.\r\nDo you want to save the changes?");
+const QString RadioReport =
+    QStringLiteral("Memories in file with frequencies outside of the radio band limits:");
+const QString CheckFailedBox = QStringLiteral(
+    "Cannot write to radio: Some memory channels or the VFOs in the file contain frequencies "
+    "that are outside of the band limits programmed into the radio.\r\n\r\n"
+    "There are two ways this can be corrected: \r\n\r\n"
+    "   1) Edit the memories and VFOs so that they are within the band limits in the radio.\r\n\r\n"
+    "   2) Write new band limits to the radio that match the file data.");
+
+const std::array<int, 8> WideLimits = {136, 174, 400, 480, 136, 174, 400, 480};
+const std::array<int, 8> NarrowLimits = {144, 148, 420, 450, 144, 148, 430, 440};
+
+constexpr int LimitBlock = 0x0970;
+
+// What the radio holds at first: two channels and both VFOs, the usual limits.
+QByteArray RadioMemory() {
+    clsVUROVA image;
+    for (int ch = 1; ch <= clsVUROVA::ChannelCount; ++ch)
+        image.BlankMemory(ch);
+    for (int i = 0; i < 8; ++i)
+        image.setBandLimit(i, QString::number(WideLimits.at(static_cast<size_t>(i))));
+    image.setRXFrequency(3, QStringLiteral("147.3"));
+    image.setTXFrequency(3, QStringLiteral("147.9"));
+    image.setName(3, QStringLiteral("RADIO3"));
+    image.setRXFrequency(40, QStringLiteral("439.1"));
+    image.setTXFrequency(40, QStringLiteral("431.5"));
+    image.setRXFrequency(clsVUROVA::VfoA, QStringLiteral("146.52"));
+    image.setRXFrequency(clsVUROVA::VfoB, QStringLiteral("446"));
+    return image.GetBytArry().left(radiosim::MemorySize);
+}
+
+} // namespace
+
+class TransferCommandsTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        // No test ever opens a real serial device: every number points at a
+        // path that does not exist, number 1 at the radio.
+        for (int n = platform::FirstPortNumber; n <= platform::LastPortNumber; ++n)
+            MapPort(n, tempPath(QStringLiteral("no-tty%1").arg(n)));
+        radio.setMemory(RadioMemory());
+        radio.start();
+        MapPort(1, radio.slavePath());
+        platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("CommPort"),
+                              QStringLiteral("1"));
+        platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AutoDetect"),
+                              QStringLiteral("0"));
+        clonelink::SetTransferFolderForTests(tempDir.path());
+        clonelink::SetTimingScaleForTests({0.002, 1.0});
+    }
+
+    void TearDown() override {
+        ShellTest::TearDown();
+        radio.stop();
+        EXPECT_EQ(radio.violations(), QStringList());
+        clonelink::SetTransferFolderForTests(QString());
+        clonelink::SetTimingScaleForTests({});
+    }
+
+    static void MapPort(int number, const QString& path) {
+        platform::SaveSetting(QStringLiteral("PortMap"), QStringLiteral("COM%1").arg(number), path);
+    }
+
+    // The next transfer window gets its Read or Write button clicked once it
+    // shows; whether it closed by itself is noted.
+    void ArmTransfer() {
+        dialogs.runModal([this](QDialog& window) {
+            windowTitle = window.windowTitle();
+            window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            stayedOpen = window.isVisible();
+            if (stayedOpen)
+                window.reject();
+        });
+    }
+
+    // The band-limit prompt answered with its Yes (Command1) or No (Command2).
+    void ArmPrompt(const char* button) {
+        dialogs.runModal([button](QDialog& prompt) {
+            prompt.findChild<QPushButton*>(QLatin1String(button))->click();
+        });
+    }
+
+    void Read() {
+        ArmTransfer();
+        main->mnuRead_Click();
+        Settle();
+    }
+
+    void Write() {
+        ArmTransfer();
+        main->mnuWrite_Click();
+        Settle();
+    }
+
+    static void SetChannel(IDocument* document, int row, const QString& rx, const QString& tx) {
+        platform::FlexGrid* grid = document->MSFlexGrid1(0);
+        grid->setTextMatrix(row, GridColumnOf(2), rx);
+        grid->setTextMatrix(row, GridColumnOf(3), tx);
+    }
+
+    QStringList WriteAddresses() const {
+        QStringList addresses;
+        for (const radiosim::Frame& frame : radio.framesOf(FrameKind::Write))
+            addresses << QString::number(frame.address, 16).toUpper();
+        return addresses;
+    }
+
+    // The radio holds the document's image from 0x0010 on; the band-limit
+    // block only when it was written, block 0 never.
+    void ExpectRadioHolds(IDocument* document, bool withLimits) {
+        const QByteArray radioNow = radio.memory();
+        const QByteArray image = document->GetBytArry().left(radiosim::MemorySize);
+        EXPECT_EQ(radioNow.left(16), radioBefore.left(16));
+        EXPECT_EQ(radioNow.mid(16, LimitBlock - 16), image.mid(16, LimitBlock - 16));
+        EXPECT_EQ(radioNow.mid(LimitBlock, 16),
+                  (withLimits ? image : radioBefore).mid(LimitBlock, 16));
+        EXPECT_EQ(radioNow.mid(LimitBlock + 16), image.mid(LimitBlock + 16));
+    }
+
+    frmStatus* StatusWindow() const { return main->findChild<frmStatus*>(); }
+
+    radiosim::RadioSim radio;
+    QByteArray radioBefore;
+    ScriptedResponder dialogs;
+    QString windowTitle;
+    bool stayedOpen = false;
+};
+
+// --- read ---
+
+TEST_F(TransferCommandsTest, ReadIntoAFileWindowOpensANewChangedDocument) {
+    const QString path = UvdFile();
+    Start(path);
+    IDocument* fileDocument = main->ActiveDocument();
+    const QByteArray fileImage = fileDocument->GetBytArry();
+
+    Read();
+
+    EXPECT_EQ(windowTitle, QStringLiteral("Read From KG-UV"));
+    EXPECT_FALSE(stayedOpen);
+    ASSERT_EQ(Captions(), QStringList({path, QStringLiteral("KG-UV File 2")}));
+    IDocument* read = main->ActiveDocument();
+    EXPECT_EQ(read->Caption(), QStringLiteral("KG-UV File 2"));
+    EXPECT_EQ(read->GetBytArry().left(radiosim::MemorySize), radio.memory());
+    platform::FlexGrid* grid = read->MSFlexGrid1(0);
+    EXPECT_EQ(grid->textMatrix(3, GridColumnOf(1)), QStringLiteral("RADIO3"));
+    EXPECT_EQ(grid->textMatrix(3, GridColumnOf(2)), QStringLiteral("147.300"));
+    EXPECT_EQ(grid->textMatrix(40, GridColumnOf(3)), QStringLiteral("431.500"));
+    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_TRUE(Enabled(QStringLiteral("mnuWrite")));
+    EXPECT_TRUE(read->IsDataChanged());
+
+    EXPECT_EQ(fileDocument->GetBytArry(), fileImage);
+    EXPECT_FALSE(fileDocument->IsDataChanged());
+    EXPECT_TRUE(radio.framesOf(FrameKind::Write).isEmpty());
+}
+
+TEST_F(TransferCommandsTest, ReadWithNoDocumentOpensOne) {
+    Start();
+    main->ActiveDocument()->CloseMe();
+    Settle();
+    ASSERT_EQ(main->ActiveDocument(), nullptr);
+    Read();
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 2")});
+    EXPECT_EQ(main->ActiveDocument()->GetBytArry().left(radiosim::MemorySize), radio.memory());
+}
+
+TEST_F(TransferCommandsTest, SecondReadAsksAboutTheFirstAndNoReadsIntoTheSameWindow) {
+    Start();
+    Read();
+    IDocument* document = main->ActiveDocument();
+    SetChannel(document, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+
+    dialogs.answerMessage(platform::vbNo);
+    Read();
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages().first(), QStringLiteral("KG-UV File 1") + Changed);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
+    EXPECT_EQ(document->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)), QStringLiteral("147.300"));
+}
+
+TEST_F(TransferCommandsTest, CancelAtTheSavePromptOrInTheSaveDialogShowsNoReadWindow) {
+    Start();
+    Read();
+    IDocument* document = main->ActiveDocument();
+    SetChannel(document, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+    const int framesBefore = static_cast<int>(radio.frames().size());
+
+    dialogs.answerMessage(platform::vbCancel);
+    main->mnuRead_Click();
+    // A save the user asked for that did not happen ends the command too.
+    dialogs.answerMessage(platform::vbYes).cancelSaveFile();
+    main->mnuRead_Click();
+
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_EQ(static_cast<int>(radio.frames().size()), framesBefore);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
+    EXPECT_EQ(document->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)), QStringLiteral("145.5"));
+}
+
+TEST_F(TransferCommandsTest, ReadDocumentSavedAtThePromptKeepsItsFileAndTheReadGoesToANewWindow) {
+    Start();
+    Read();
+    IDocument* first = main->ActiveDocument();
+    SetChannel(first, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+    const QString path = tempPath(QStringLiteral("saved.uvd"));
+
+    dialogs.answerMessage(platform::vbYes).answerSaveFile(path);
+    Read();
+
+    ASSERT_EQ(Captions(), QStringList({path, QStringLiteral("KG-UV File 2")}));
+    EXPECT_FALSE(first->IsDataChanged());
+    EXPECT_EQ(first->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)), QStringLiteral("145.5"));
+    EXPECT_EQ(main->ActiveDocument()->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)),
+              QStringLiteral("147.300"));
+}
+
+TEST_F(TransferCommandsTest, FailedReadLeavesTheTargetUntouched) {
+    Start();
+    radio.setFault(FrameKind::Read, radiosim::Fault::Silent(), 5);
+    Read();
+    EXPECT_TRUE(stayedOpen);
+    IDocument* document = main->ActiveDocument();
+    EXPECT_FALSE(document->IsDataChanged());
+    EXPECT_FALSE(document->MSFlexGrid1(0)->isEnabled());
+    EXPECT_FALSE(Enabled(QStringLiteral("mnuWrite")));
+}
+
+// --- write, on each band-limit path ---
+
+class WriteCommandTest : public TransferCommandsTest {
+protected:
+    // A document read from the radio, one channel edited.
+    IDocument* ReadAndEdit() {
+        Start();
+        Read();
+        IDocument* document = main->ActiveDocument();
+        SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
+        return document;
+    }
+
+    void SetRadioLimits(const std::array<int, 8>& limits) {
+        radio.setBandLimits(limits);
+        radioBefore = radio.memory();
+        radio.clearRecord();
+    }
+};
+
+TEST_F(WriteCommandTest, SameLimitsWriteTheImageWithoutTheLimitBlock) {
+    IDocument* document = ReadAndEdit();
+    SetRadioLimits(WideLimits);
+    Write();
+    EXPECT_EQ(windowTitle, QStringLiteral("Write To KG-UV"));
+    EXPECT_FALSE(stayedOpen);
+    ExpectRadioHolds(document, false);
+    EXPECT_EQ(WriteAddresses().size(), 510);
+    EXPECT_FALSE(WriteAddresses().contains(QStringLiteral("970")));
+    clsVUROVA written;
+    written.Sbyt(radio.memory());
+    EXPECT_EQ(written.RXFrequency(7), QStringLiteral("145.650"));
+    EXPECT_EQ(written.TXFrequency(7), QStringLiteral("145.050"));
+    EXPECT_EQ(StatusWindow(), nullptr);
+}
+
+TEST_F(WriteCommandTest, AlwaysWriteLimitsSendsTheLimitBlockFirstUnasked) {
+    IDocument* document = ReadAndEdit();
+    SetRadioLimits(NarrowLimits);
+    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
+                          QStringLiteral("1"));
+    Write();
+    ExpectRadioHolds(document, true);
+    ASSERT_EQ(WriteAddresses().size(), 511);
+    EXPECT_EQ(WriteAddresses().first(), QStringLiteral("970"));
+    EXPECT_TRUE(radio.framesOf(FrameKind::Read).isEmpty());
+}
+
+TEST_F(WriteCommandTest, DifferentLimitsAnsweredYesWriteTheDocumentsLimits) {
+    IDocument* document = ReadAndEdit();
+    SetRadioLimits(NarrowLimits);
+    ArmTransfer();
+    ArmPrompt("Command1");
+    main->mnuWrite_Click();
+    Settle();
+    ExpectRadioHolds(document, true);
+    EXPECT_EQ(WriteAddresses().first(), QStringLiteral("970"));
+    EXPECT_EQ(StatusWindow(), nullptr);
+}
+
+TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoWithEverythingInsideKeepTheRadiosLimits) {
+    Start();
+    Read();
+    IDocument* document = main->ActiveDocument();
+    // Inside the narrow limits too: channel 3 (147.3/147.9) and channel 7.
+    SetChannel(document, 40, QString(), QString());
+    SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
+    SetRadioLimits(NarrowLimits);
+    // The VFOs must lie inside the radio's limits as well.
+    platform::FlexGrid* vfo = document->MSFlexGrid1(2);
+    vfo->setTextMatrix(2, 1, QStringLiteral("145.5"));
+    vfo->setTextMatrix(2, 2, QStringLiteral("435"));
+
+    ArmTransfer();
+    ArmPrompt("Command2");
+    main->mnuWrite_Click();
+    Settle();
+
+    EXPECT_FALSE(stayedOpen);
+    ExpectRadioHolds(document, false);
+    EXPECT_EQ(WriteAddresses().size(), 510);
+    EXPECT_EQ(StatusWindow(), nullptr);
+}
+
+TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoListTheMemoriesOutsideTheRadiosLimits) {
+    IDocument* document = ReadAndEdit();
+    SetChannel(document, 5, QStringLiteral("160"), QStringLiteral("160"));
+    SetChannel(document, 17, QStringLiteral("470"), QStringLiteral("470"));
+    SetRadioLimits(NarrowLimits);
+
+    ArmTransfer();
+    ArmPrompt("Command2");
+    dialogs.answerMessage(platform::vbOK);
+    main->mnuWrite_Click();
+    Settle();
+
+    EXPECT_EQ(dialogs.messages(), QStringList{CheckFailedBox});
+    EXPECT_FALSE(stayedOpen);
+    EXPECT_TRUE(radio.framesOf(FrameKind::Write).isEmpty());
+    EXPECT_EQ(radio.memory(), radioBefore);
+    frmStatus* status = StatusWindow();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->windowTitle(), RadioReport);
+    // Channel 3 (147.3) lies inside 144-148, channel 40 (439.1/431.5) inside
+    // the narrow band 2.
+    EXPECT_EQ(status->Text1()->toPlainText(), QStringLiteral("5,17"));
+    EXPECT_TRUE(status->isVisible());
+}
+
+TEST_F(WriteCommandTest, MemoryOutsideTheDocumentsOwnLimitsNeverOpensTheWriteWindow) {
+    IDocument* document = ReadAndEdit();
+    SetChannel(document, 9, QStringLiteral("300"), QStringLiteral("300"));
+    SetRadioLimits(WideLimits);
+    dialogs.answerMessage(platform::vbOK);
+    main->mnuWrite_Click();
+    Settle();
+    ASSERT_EQ(dialogs.shown().size(), 2); // the read window, then the warning
+    EXPECT_TRUE(dialogs.messages().first().startsWith(
+        QStringLiteral("Warning: some memory channels contain frequencies")));
+    EXPECT_TRUE(radio.frames().isEmpty());
+    frmStatus* status = StatusWindow();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->windowTitle(),
+              QStringLiteral("Memories with frequencies outside of the band limits:"));
+    EXPECT_EQ(status->Text1()->toPlainText(), QStringLiteral("9"));
+}
+
+TEST_F(WriteCommandTest, VfoDefaultsSetByTheCheckReachTheRadio) {
+    IDocument* document = ReadAndEdit();
+    SetRadioLimits(WideLimits);
+    document->MSFlexGrid1(2)->setTextMatrix(2, 1, QStringLiteral("300"));
+    dialogs.answerMessage(platform::vbOK);
+    Write();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().endsWith(QStringLiteral("Default values set.")));
+    const QString corrected = document->MSFlexGrid1(2)->textMatrix(2, 1);
+    EXPECT_NE(corrected, QStringLiteral("300"));
+    clsVUROVA written;
+    written.Sbyt(radio.memory());
+    EXPECT_EQ(written.RXFrequency(clsVUROVA::VfoA), corrected);
+    ExpectRadioHolds(document, false);
+}
