@@ -80,14 +80,9 @@ public:
     QMenu* TopMenu(const QString& name) const;
     QAction* mnuMRU(int index) const { return mru_.at(static_cast<size_t>(index)); }
     // Named accessors of the menus and their items.
-#define FERROWIND_TOP_MENU(name)                                                                   \
-    QMenu* name() const {                                                                          \
-        return TopMenu(QStringLiteral(#name));                                                     \
-    }
-#define FERROWIND_MENU_ITEM(name)                                                                  \
-    QAction* name() const {                                                                        \
-        return MenuItem(QStringLiteral(#name));                                                    \
-    }
+    // clang-format off
+#define FERROWIND_TOP_MENU(name) QMenu* name() const { return TopMenu(QStringLiteral(#name)); }
+#define FERROWIND_MENU_ITEM(name) QAction* name() const { return MenuItem(QStringLiteral(#name)); }
     FERROWIND_TOP_MENU(mnuFile)
     FERROWIND_TOP_MENU(mnuEdit)
     FERROWIND_TOP_MENU(mnuView)
@@ -137,18 +132,13 @@ public:
     FERROWIND_MENU_ITEM(mnuabout)
 #undef FERROWIND_TOP_MENU
 #undef FERROWIND_MENU_ITEM
-    QToolBar* tbToolBar() const {
-        return toolBar_;
-    }
+    // clang-format on
+    QToolBar* tbToolBar() const { return toolBar_; }
     // Toolbar positions 1..19; 4, 8, 11 and 17 are separators.
-    QAction* tbButton(int position) const {
-        return buttons_.at(static_cast<size_t>(position));
-    }
+    QAction* tbButton(int position) const { return buttons_.at(static_cast<size_t>(position)); }
     QString tbButtonKey(int position) const;
     QStatusBar* sbStatusBar() const;
-    QLabel* StatusPanel1() const {
-        return panel1_;
-    }
+    QLabel* StatusPanel1() const { return panel1_; }
 
     // --- commands ---
     void mnuFileNew_Click();
