@@ -334,3 +334,49 @@ TEST_F(ReadRadioTest, ReadCanBeTriedAgainAfterAFailure) {
     EXPECT_EQ(log().first(), "Attempting communication using COM1") << "a fresh log";
     EXPECT_EQ(imageBytes().left(8192), radio->memory());
 }
+
+// The close box and Esc end a running read as Cancel does: silently.
+TEST_F(ReadRadioTest, CloseBoxAndEscCancelLikeTheButton) {
+    for (const CloseBy how : {CloseBy::CloseBox, CloseBy::EscKey}) {
+        SCOPED_TRACE(how == CloseBy::CloseBox ? "close box" : "Esc");
+        loadImage(QByteArray());
+        radio->clearRecord();
+        radio->clearFaults();
+        radio->setFault(FrameKind::Read, Fault::Silent(), 2);
+        EXPECT_EQ(
+            runRead([how](QDialog& w) { closeAfterLine(w, "TX --> [04]    52 00 80 40", how); }),
+            QDialog::Rejected);
+        EXPECT_FALSE(stayedOpen);
+        ProcessEventsFor(50);
+        EXPECT_EQ(radio->frames().size(), 3 + 5);
+        EXPECT_TRUE(log().last().endsWith("TX --> [04]    52 00 80 40"));
+        expectDocumentUntouched();
+        expectIdle();
+    }
+}
+
+// Fewer than the seven bytes awaited never end the wait: the read runs out of
+// time rather than refusing the identity.
+TEST_F(ReadRadioTest, ASixByteIdentityRunsOutTheWait) {
+    loadImage(QByteArray());
+    radio->setFault(FrameKind::Identify, Fault::Replace(QByteArray("KG669V", 6)));
+    EXPECT_EQ(runRead(), QDialog::Rejected);
+    const QStringList lines = log();
+    EXPECT_EQ(lines.mid(lines.size() - 3),
+              QStringList({"T   TX --> [01]    02", NoResponse,
+                           "BUFFER DUMP <-- [06]    4B 47 36 36 39 56"}));
+    EXPECT_EQ(barTexts.last(), NoResponse);
+    expectDocumentUntouched();
+    expectIdle();
+}
+
+// Half a second is inside the read's receive window of one second (the
+// write's is a quarter of a second).
+TEST_F(ReadRadioTest, AnAnswerHalfASecondLateIsInTime) {
+    loadImage(QByteArray());
+    radio->setFault(FrameKind::Ack, Fault::Late(500), 0);
+    EXPECT_EQ(runRead(), QDialog::Accepted);
+    EXPECT_EQ(window->link().timer().interval(), 1000);
+    EXPECT_EQ(frameNames(), fullReadFrames());
+    EXPECT_EQ(imageBytes().left(8192), radio->memory());
+}

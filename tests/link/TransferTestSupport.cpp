@@ -2,6 +2,8 @@
 
 #include "link/ProgressBox.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -73,6 +75,23 @@ void TransferTest::cancelAfterLine(QDialog& window, const QString& tail, int nth
             });
         },
         nth);
+}
+
+void TransferTest::closeAfterLine(QDialog& window, const QString& tail, CloseBy how) {
+    if (how == CloseBy::CancelButton) {
+        cancelAfterLine(window, tail);
+        return;
+    }
+    onLine(window, tail, [&window, how] {
+        QTimer::singleShot(0, &window, [&window, how] {
+            if (how == CloseBy::CloseBox) {
+                window.close();
+                return;
+            }
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &esc);
+        });
+    });
 }
 
 void TransferTest::loadImage(const QByteArray& radioPart) {

@@ -31,6 +31,9 @@ protected:
     // Once the nth line holding tail reaches the details box, Cancel is
     // clicked at the next turn of the event loop.
     static void cancelAfterLine(QDialog& window, const QString& tail, int nth = 1);
+    // The same, with the window's close box or the Esc key instead.
+    enum class CloseBy { CancelButton, CloseBox, EscKey };
+    static void closeAfterLine(QDialog& window, const QString& tail, CloseBy how);
     // Once the nth line holding tail reaches the details box, runs action.
     static void onLine(QDialog& window, const QString& tail, const std::function<void()>& action,
                        int nth = 1);

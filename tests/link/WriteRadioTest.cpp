@@ -551,3 +551,85 @@ TEST_F(WriteRadioTest, ARuntimeErrorInTheSequenceKeepsTheWindowOpen) {
     expectNothingWritten();
     expectIdle();
 }
+
+// The first acknowledgement and the one after the band-limit read; an answer
+// half a second late is outside the write's quarter-second receive window.
+TEST_F(WriteRadioTest, NoAnswerInTimeToAnAcknowledgement) {
+    const struct {
+        const char* name;
+        int occurrence;
+        Fault fault;
+        QStringList frames;
+    } cases[] = {
+        {"first, silent", 0, Fault::Silent(), Handshake},
+        {"first, late", 0, Fault::Late(500), Handshake},
+        {"after the limits", 1, Fault::Silent(), Handshake + LimitRead},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        loadDocument(RadioLimitTexts);
+        radio->clearRecord();
+        radio->clearFaults();
+        barTexts.clear();
+        radio->setFault(FrameKind::Ack, c.fault, c.occurrence);
+        EXPECT_EQ(runWrite(), QDialog::Rejected);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(window->link().timer().interval(), 250);
+        const QStringList lines = log();
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines.mid(lines.size() - 2),
+                  QStringList({"T   TX --> [01]    06", NoResponseLine}));
+        EXPECT_EQ(barTexts.last(), NoResponse);
+        EXPECT_EQ(window->tbflood()->value(), 100);
+        EXPECT_EQ(frameNames(), c.frames);
+        expectNothingWritten();
+        expectIdle();
+        ProcessEventsFor(400); // the late answer lands on a closed port
+    }
+}
+
+TEST_F(WriteRadioTest, AcceptsTheEightByteIdentity) {
+    loadDocument(RadioLimitTexts);
+    radio->setLongIdentity(true);
+    EXPECT_EQ(runWrite(), QDialog::Accepted);
+    EXPECT_EQ(log().mid(4, 2),
+              QStringList({"T   RX <-- [08]    06 4B 47 36 36 39 56 00", "Radio ID: KG669V"}));
+    expectRadioHoldsImage(false);
+}
+
+// A failure before the radio is sought ("write.dat" cannot be written) shows
+// only its box: nothing is sent, logged or drawn as an error.
+TEST_F(WriteRadioTest, AFailureBeforeTheProbeShowsOnlyTheErrorBox) {
+    loadDocument(RadioLimitTexts);
+    clonelink::SetTransferFolderForTests(tempPath("no/such/folder"));
+    armRun();
+    dialogs->answerMessage(platform::vbOK);
+    EXPECT_EQ(runWrite(), QDialog::Rejected);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(dialogs->messages(), QStringList({"Error 75: Path/File access error"}));
+    EXPECT_EQ(dialogs->shown().last().title, "Error");
+    EXPECT_EQ(dialogs->shown().last().icon, platform::vbExclamation);
+    EXPECT_EQ(window->Text1()->toPlainText(), QString());
+    EXPECT_TRUE(barTexts.isEmpty());
+    EXPECT_TRUE(radio->frames().isEmpty());
+    expectIdle();
+}
+
+TEST_F(WriteRadioTest, CloseBoxAndEscCancelLikeTheButton) {
+    for (const CloseBy how : {CloseBy::CloseBox, CloseBy::EscKey}) {
+        SCOPED_TRACE(how == CloseBy::CloseBox ? "close box" : "Esc");
+        loadDocument(RadioLimitTexts);
+        radio->clearRecord();
+        radio->clearFaults();
+        radio->setFault(FrameKind::Write, Fault::Silent(), 3);
+        EXPECT_EQ(runWrite([how](QDialog& w) {
+                      closeAfterLine(w, "TX --> [16]    " + hex(ImagePattern().mid(0x40, 16)), how);
+                  }),
+                  QDialog::Rejected);
+        EXPECT_FALSE(stayedOpen);
+        ProcessEventsFor(50);
+        EXPECT_EQ(frameNames(), Handshake + LimitRead + writeFrames(false).mid(0, 4));
+        EXPECT_TRUE(log().last().startsWith("T   TX --> [16]")) << log().last().toStdString();
+        expectIdle();
+    }
+}
