@@ -458,3 +458,24 @@ TEST_F(EditingTest, MovesFromAnEditorBringTheCellIntoView) {
     EXPECT_LE(grid(0).cellTop() + grid(0).cellHeight(), bottom);
     EXPECT_EQ(cell(0, 100, col(Name)), "A");
 }
+
+// The highlight follows the user's clicks without undoing their selection: a
+// click on a row label still selects the whole row, so Ctrl+X cuts it.
+TEST_F(EditingTest, HighlightFollowsClicksAndKeepsAWholeRowSelection) {
+    Program().HighlightSelectedRow = true;
+    Program().HighlightColor = 8454143;
+    const int last = grid(0).cols() - 1;
+    QTest::mouseClick(grid(0).viewport(), Qt::LeftButton, {}, cellCentre(0, 6, 0));
+    EXPECT_EQ(QPoint(grid(0).row(), grid(0).col()), QPoint(6, 1));
+    EXPECT_EQ(QPoint(grid(0).rowSel(), grid(0).colSel()), QPoint(6, last));
+    EXPECT_EQ(grid(0).cellBackColor(6, last), 8454143);
+    EXPECT_EQ(grid(0).cellBackColor(6, 0), 0); // the channel number keeps its colour
+    EXPECT_EQ(doc->PreviousRow, 6);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(shell.clipboard, QStringList{"CellCut"});
+
+    QTest::mouseClick(grid(0).viewport(), Qt::LeftButton, {}, cellCentre(0, 8, 3));
+    EXPECT_EQ(grid(0).cellBackColor(6, last), 0);
+    EXPECT_EQ(grid(0).cellBackColor(8, 1), 8454143);
+    EXPECT_EQ(doc->PreviousRow, 8);
+}
