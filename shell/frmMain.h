@@ -35,6 +35,16 @@ namespace platform {
 class FlexGrid;
 }
 
+// The accessor of a menu or item, named after it.
+#define FERROWIND_TOP_MENU(name)                                                                   \
+    QMenu* name() const {                                                                          \
+        return TopMenu(QStringLiteral(#name));                                                     \
+    }
+#define FERROWIND_MENU_ITEM(name)                                                                  \
+    QAction* name() const {                                                                        \
+        return MenuItem(QStringLiteral(#name));                                                    \
+    }
+
 class frmMain : public QMainWindow, public IMainWindow {
     Q_OBJECT
 public:
@@ -81,8 +91,6 @@ public:
     QAction* mnuMRU(int index) const { return mru_.at(static_cast<size_t>(index)); }
     // Named accessors of the menus and their items.
     // clang-format off
-#define FERROWIND_TOP_MENU(name) QMenu* name() const { return TopMenu(QStringLiteral(#name)); }
-#define FERROWIND_MENU_ITEM(name) QAction* name() const { return MenuItem(QStringLiteral(#name)); }
     FERROWIND_TOP_MENU(mnuFile)
     FERROWIND_TOP_MENU(mnuEdit)
     FERROWIND_TOP_MENU(mnuView)
@@ -130,8 +138,6 @@ public:
     FERROWIND_MENU_ITEM(mnuWindowArrangeIcons)
     FERROWIND_MENU_ITEM(mnuReadMe)
     FERROWIND_MENU_ITEM(mnuabout)
-#undef FERROWIND_TOP_MENU
-#undef FERROWIND_MENU_ITEM
     // clang-format on
     QToolBar* tbToolBar() const { return toolBar_; }
     // Toolbar positions 1..19; 4, 8, 11 and 17 are separators.
@@ -280,3 +286,6 @@ private:
     int32_t documentCounter_ = 0;
     bool closing_ = false;
 };
+
+#undef FERROWIND_TOP_MENU
+#undef FERROWIND_MENU_ITEM
