@@ -109,6 +109,11 @@ int TabStrip::tabHeight() const {
 }
 
 bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel is the window's (it scrolls the shown grid), not a tab switch.
+    if (watched == bar_ && event->type() == QEvent::Wheel) {
+        event->ignore(); // on to the parents
+        return true;
+    }
     if (watched == bar_ && event->type() == QEvent::MouseButtonPress && bar_->isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint pos = bar_->mapTo(this, mouse->position().toPoint());

@@ -10,6 +10,7 @@
 // is not offered to the user but can still be made current from code.
 // MouseDown is raised for a press on the tabs before the tab changes, so a
 // handler can close an editor first.
+// The mouse wheel over the tabs changes nothing and goes on to the parents.
 
 #include <QWidget>
 

@@ -20,8 +20,10 @@
 #include <QFrame>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 using platform::FlexGrid;
 
@@ -55,6 +57,16 @@ void Wheel(QWidget* target, int delta) {
     QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
+}
+
+// A wheel turned by the user: it goes on to the parents of a control that
+// does not take it.
+void UserWheel(QWidget* target, int delta) {
+    const QPoint pos(10, 10);
+    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QCoreApplication::instance()->notify(target, &event); // sendEvent would clear it
 }
 
 } // namespace
@@ -430,10 +442,14 @@ TEST_F(DocumentTest, WheelHookScrollsOncePerMessage) {
     Wheel(doc->MSFlexGrid1(0)->viewport(), 360); // a fast turn is still one message
     Wheel(doc->MSFlexGrid1(0)->viewport(), -480);
     EXPECT_EQ(mainWindow.calls, QStringList({"ScrollDown", "ScrollUp", "ScrollDown"}));
+    // Over the tabs the wheel scrolls the grid too and leaves the tab alone.
+    UserWheel(doc->SSTab1()->tabBar(), 120);
+    EXPECT_EQ(mainWindow.calls.mid(3), QStringList{"ScrollUp"});
+    EXPECT_EQ(doc->SSTab1()->tab(), 0);
 
     // The hook is decided at load: the older window stays without it.
     Wheel(plain->MSFlexGrid1(0)->viewport(), -120);
-    EXPECT_EQ(mainWindow.calls.size(), 3);
+    EXPECT_EQ(mainWindow.calls.size(), 4);
     ASSERT_TRUE(doc->close());
     EXPECT_FALSE(doc->WheelHooked());
 }

@@ -8,6 +8,8 @@
 #include "platform/widgets/TextEdit.h"
 
 #include <QTabBar>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 using namespace platform;
 
@@ -101,6 +103,33 @@ TEST_F(TabStripTest, ControlsOnThePagesArePlacedInTwipsWithinTheStrip) {
     QObject::connect(editor, &TextEdit::LostFocus, [this] { log.add("LostFocus"); });
     clickTab(1);
     EXPECT_EQ(log.lines.join(", "), "MouseDown 1 on 0, LostFocus, Click 0 -> 1");
+}
+
+// The wheel belongs to the window (with the wheel option it scrolls the grid
+// shown); turning it over the tabs neither changes the tab nor stops there.
+TEST_F(TabStripTest, TheWheelChangesNoTabAndGoesOnToTheParent) {
+    int wheels = 0;
+    struct WheelCounter : QObject {
+        int* count;
+        explicit WheelCounter(int* c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Wheel)
+                ++*count;
+            return false;
+        }
+    } counter(&wheels);
+    window.installEventFilter(&counter);
+    for (int delta : {-120, 120, -120}) {
+        const QPoint at = strip->tabBar()->tabRect(0).center();
+        QWheelEvent wheel(at, strip->tabBar()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel); // as from the user: only those propagate
+        QCoreApplication::instance()->notify(strip->tabBar(), &wheel);
+    }
+    EXPECT_EQ(strip->tab(), 0);
+    EXPECT_EQ(strip->tabBar()->currentIndex(), 0);
+    EXPECT_TRUE(log.lines.isEmpty());
+    EXPECT_EQ(wheels, 3);
 }
 
 } // namespace
