@@ -36,8 +36,12 @@ frmStatus::frmStatus(QWidget* parent)
     text1_->setObjectName(QStringLiteral("Text1"));
     command1_->setObjectName(QStringLiteral("Command1"));
     text1_->setReadOnly(true);
+    // A vertical scroll bar only: long lines (a list of channel numbers has
+    // no blanks) wrap at the box's edge.
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text1_->setGeometry(TwipsToPixels(TextLeft), TwipsToPixels(TextTop), 100, 100);
     command1_->resize(TwipsToPixels(ButtonWidth), TwipsToPixels(ButtonHeight));
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 TEST(StatusWindow, ShowsCaptionAndReadOnlyScrollingText) {
     QStringList lines;
@@ -39,6 +41,28 @@ TEST(StatusWindow, ShowsCaptionAndReadOnlyScrollingText) {
     QTest::mouseClick(window->Command1(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(window);
+}
+
+// A text box with a vertical scroll bar only: the band-limit report, one long
+// line of channel numbers, wraps within the box instead of running off to the
+// right.
+TEST(StatusWindow, ALongLineWrapsAndScrollsOnlyVertically) {
+    QStringList channels;
+    for (int ch = 1; ch <= 128; ++ch)
+        channels << QString::number(ch);
+    const QString report = channels.join(QLatin1Char(','));
+    frmStatus window;
+    window.resize(500, 360);
+    window.Text1()->setPlainText(report);
+    window.show();
+    QCoreApplication::processEvents();
+    QPlainTextEdit& text = *window.Text1();
+    EXPECT_EQ(text.toPlainText(), report);
+    EXPECT_EQ(text.horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(text.document()->firstBlock().layout()->lineCount(), 3);
+    window.resize(500, 120);
+    QCoreApplication::processEvents();
+    EXPECT_GT(text.verticalScrollBar()->maximum(), 0);
 }
 
 TEST(StatusWindow, LayoutFollowsTheWindowAndSurvivesTinySizes) {
