@@ -240,13 +240,17 @@ void frmMain::BuildMemoriesTransferMenus() {
     AddItem(memories, QStringLiteral("mnuClearMem"), QStringLiteral("&Clear All Memories"),
             &frmMain::mnuClearMem_Click);
     AddSeparator(memories, QStringLiteral("mnuBandSep"));
-    AddItem(memories, QStringLiteral("mnuEditBandLimits"), QStringLiteral("&Band Limits..."));
+    AddItem(memories, QStringLiteral("mnuEditBandLimits"), QStringLiteral("&Band Limits..."),
+            &frmMain::mnuEditBandLimits_Click);
 
     QMenu* transfer = AddTopMenu(QStringLiteral("mnuTransfer"), QStringLiteral("&Transfer"));
-    AddItem(transfer, QStringLiteral("mnuPort"), QStringLiteral("&Port..."));
+    AddItem(transfer, QStringLiteral("mnuPort"), QStringLiteral("&Port..."),
+            &frmMain::mnuPort_Click);
     AddSeparator(transfer, QStringLiteral("mnusepct"));
-    AddItem(transfer, QStringLiteral("mnuRead"), QStringLiteral("&Read from Radio"));
-    AddItem(transfer, QStringLiteral("mnuWrite"), QStringLiteral("&Write To Radio"));
+    AddItem(transfer, QStringLiteral("mnuRead"), QStringLiteral("&Read from Radio"),
+            &frmMain::mnuRead_Click);
+    AddItem(transfer, QStringLiteral("mnuWrite"), QStringLiteral("&Write To Radio"),
+            &frmMain::mnuWrite_Click);
 }
 
 void frmMain::BuildWindowHelpMenus() {
@@ -264,7 +268,8 @@ void frmMain::BuildWindowHelpMenus() {
             &frmMain::mnuWindowArrangeIcons_Click);
 
     QMenu* help = AddTopMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    AddItem(help, QStringLiteral("mnuReadMe"), QStringLiteral("&ReadMe..."));
+    AddItem(help, QStringLiteral("mnuReadMe"), QStringLiteral("&ReadMe..."),
+            &frmMain::mnuReadMe_Click);
     AddItem(help, QStringLiteral("mnuabout"), QStringLiteral("&About..."),
             &frmMain::mnuabout_Click);
 }

@@ -15,6 +15,7 @@
 #include "radiosim/RadioSim.h"
 #include "support/ScriptedResponder.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -396,4 +397,38 @@ TEST_F(WriteCommandTest, VfoDefaultsSetByTheCheckReachTheRadio) {
     written.Sbyt(radio.memory());
     EXPECT_EQ(written.RXFrequency(clsVUROVA::VfoA), corrected);
     ExpectRadioHolds(document, false);
+}
+
+// --- the menu items and toolbar buttons reach the commands ---
+
+TEST_F(TransferCommandsTest, MenuItemsAndToolbarButtonsRunTheCommands) {
+    Start();
+    QStringList shown;
+    dialogs.answerModal([&](QDialog& d) {
+        shown << d.objectName();
+        return QDialog::Rejected;
+    });
+    main->MenuItem(QStringLiteral("mnuPort"))->trigger();
+    ArmTransfer();
+    main->tbButton(18)->trigger(); // "Read From Radio"
+    Settle();
+    EXPECT_EQ(shown, QStringList{QStringLiteral("frmCommPort")});
+    EXPECT_EQ(windowTitle, QStringLiteral("Read From KG-UV"));
+    IDocument* document = main->ActiveDocument();
+    EXPECT_EQ(document->GetBytArry().left(radiosim::MemorySize), radio.memory());
+
+    radioBefore = radio.memory();
+    SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
+    ArmTransfer();
+    main->tbButton(19)->trigger(); // "Write To Radio"
+    Settle();
+    EXPECT_EQ(windowTitle, QStringLiteral("Write To KG-UV"));
+    ExpectRadioHolds(document, false);
+
+    dialogs.answerModal([&](QDialog& d) {
+        shown << d.objectName();
+        return QDialog::Rejected;
+    });
+    main->MenuItem(QStringLiteral("mnuEditBandLimits"))->trigger();
+    EXPECT_EQ(shown.last(), QStringLiteral("frmBandLimits"));
 }
