@@ -208,6 +208,26 @@ TEST_F(DocumentTest, ColumnLayoutSurvivesCloseAndReopen) {
     doc->MSFlexGrid1(1)->setColWidth(1, 4000);
     doc->MSFlexGrid1(3)->setColWidth(2, 1234);
     ASSERT_TRUE(doc->close());
+    // The keys and text forms the shell's column dialog and later windows read.
+    const auto stored = [](const char* section, const char* key) {
+        return platform::GetSetting(QString::fromLatin1(section), QString::fromLatin1(key),
+                                    QStringLiteral("<missing>"));
+    };
+    EXPECT_EQ(stored("Settings", "Order1"), QStringLiteral("2"));
+    EXPECT_EQ(stored("Settings", "Order2"), QStringLiteral("1"));
+    EXPECT_EQ(stored("Settings", "Visible7"), QStringLiteral("False"));
+    EXPECT_EQ(stored("Settings", "Visible8"), QStringLiteral("True"));
+    EXPECT_EQ(stored("Settings", "Caption10"), QStringLiteral("Notes "));
+    EXPECT_EQ(stored("Settings", "Caption1"), QStringLiteral("Name   "));
+    EXPECT_EQ(stored("Grid0Settings", "ColWid3"), QStringLiteral("1500"));
+    EXPECT_EQ(stored("Grid0Settings", "ColWid7"), QStringLiteral("630"));
+    EXPECT_EQ(stored("Grid1Settings", "ColWid1"), QStringLiteral("4000"));
+    EXPECT_EQ(stored("Grid4Settings", "ColWid2"), QStringLiteral("1500"));
+    EXPECT_EQ(stored("Grid5Settings", "ColWid0"), QStringLiteral("<missing>"));
+    EXPECT_EQ(stored("Settings", "DocWindowState"), QStringLiteral("0"));
+    EXPECT_EQ(stored("Settings", "DocWidth"), QStringLiteral("8430"));
+    EXPECT_NE(stored("Settings", "DocLeft"), QStringLiteral("<missing>"));
+    EXPECT_NE(stored("Settings", "DocTop"), QStringLiteral("<missing>"));
 
     ResetProgramValues(); // a fresh start of the program
     auto again = NewDocument();
@@ -538,6 +558,34 @@ TEST_F(DocumentTest, TinyWindowKeepsTheLastGoodLayout) {
     EXPECT_EQ(platform::WidthTwips(doc->MSFlexGrid1(0)), twips(9000 - 350));
     EXPECT_EQ(platform::HeightTwips(doc->MSFlexGrid1(0)), twips(6000 - 950));
     EXPECT_EQ(platform::HeightTwips(doc->MSFlexGrid1(6)), twips(6000 - 1950));
+}
+
+// The selection bounds come out ascending whichever way the user dragged.
+TEST_F(DocumentTest, SelectionBoundsAreAscendingForADragInAnyDirection) {
+    auto doc = NewDocument();
+    FlexGrid& grid = *doc->MSFlexGrid1(0);
+    // The centre of a cell in the grid's viewport, from its twips measures.
+    const auto centre = [&grid](int row, int col) {
+        grid.setRow(row);
+        grid.setCol(col);
+        return QPoint(platform::TwipsToPixels(grid.cellLeft() + grid.cellWidth() / 2),
+                      platform::TwipsToPixels(grid.cellTop() + grid.cellHeight() / 2)) -
+               grid.viewport()->pos();
+    };
+    const QPoint upperLeft = centre(2, 1);
+    const QPoint lowerRight = centre(5, 3);
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(grid.viewport(), to);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
+        doc->SetSelection();
+        return QList<int>{doc->SelTopRow, doc->SelBottomRow, doc->SelLeftCol, doc->SelRightCol};
+    };
+    EXPECT_EQ(drag(upperLeft, lowerRight), QList<int>({2, 5, 1, 3}));
+    EXPECT_EQ(grid.row(), 2);
+    EXPECT_EQ(drag(lowerRight, upperLeft), QList<int>({2, 5, 1, 3}));
+    EXPECT_EQ(grid.row(), 5);
+    EXPECT_EQ(grid.rowSel(), 2);
 }
 
 // A column hidden in the table is built with width 0, keeps its width through
