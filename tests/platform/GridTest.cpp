@@ -332,6 +332,28 @@ TEST_F(GridTest, HeaderClicksSelectWholeColumnsAndRows) {
     EXPECT_EQ(grid->colSel(), 5);
 }
 
+// Scrolled down and right, the header row and the label column stay where
+// they were: the top row of the view is still row 0, the first column still
+// column 0, and the data cells next to them are the first ones in view.
+TEST_F(GridTest, FixedRowAndColumnStayInViewWhileScrolling) {
+    grid->setTopRow(10);
+    grid->setLeftCol(3);
+    ASSERT_EQ(grid->topRow(), 10);
+    ASSERT_EQ(grid->leftCol(), 3);
+    const auto under = [this](QPoint at) {
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
+        return QStringLiteral("%1,%2").arg(grid->mouseRow()).arg(grid->mouseCol());
+    };
+    EXPECT_EQ(under(centre(0, 0)), "0,0");
+    EXPECT_EQ(under(centre(0, 1)), "0,3");
+    EXPECT_EQ(under(centre(1, 0)), "10,0");
+    EXPECT_EQ(under(centre(2, 2)), "11,4");
+    // A click on the header now selects the column in view there.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(0, 1));
+    EXPECT_EQ(grid->col(), 3);
+    EXPECT_EQ(grid->rowSel(), 29);
+}
+
 TEST_F(GridTest, ClipJoinsCellsByTabAndRowsByReturn) {
     grid->setRow(2);
     grid->setCol(0);
