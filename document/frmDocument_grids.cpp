@@ -156,6 +156,8 @@ void frmDocument::Initgrid() {
         InitBandGrid();
         ApplyStoredGridWidths();
     } catch (const platform::RuntimeError& e) {
+        // Drawing back on: a grid left frozen would never show anything again.
+        SetRedrawAll(true);
         ShowError(platform::ErrorText(e));
     }
 }

@@ -614,4 +614,8 @@ TEST_F(DocumentTest, InitgridReportsAFontSizeThatIsNoNumber) {
     dialogs.answerMessage(platform::vbOK);
     doc->Initgrid();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Error 13: Type mismatch")});
+    // The grids keep what they had and go on drawing it.
+    EXPECT_EQ(doc->MSFlexGrid1(0)->textMatrix(0, 1), QStringLiteral("Name   "));
+    for (int g = 0; g < frmDocument::GridCount; ++g)
+        EXPECT_TRUE(doc->MSFlexGrid1(g)->redraw()) << g;
 }
