@@ -202,11 +202,11 @@ bool frmDocument::InsertRows(int32_t& count) {
         count = bottom - top + 1;
         SelectWholeRows(grid, top, bottom);
     }
-    // Only rows from the insertion point on can be pushed off the end; a count
-    // larger than the room left must not warn about the rows above it.
+    // The warning looks at the last count rows, even when count reaches above
+    // the insertion point; only the rows from there on are moved or emptied.
     const int32_t span = std::min(count, last - top + 1);
     bool losesMemories = false;
-    for (int32_t r = last + 1 - span; r <= last; ++r)
+    for (int32_t r = std::max(last + 1 - count, FirstMemoryRow); r <= last; ++r)
         losesMemories = losesMemories || IsRowUsed(r);
     if (losesMemories && !ConfirmLoss(grid))
         return false;

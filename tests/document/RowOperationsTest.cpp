@@ -334,16 +334,19 @@ TEST_F(RowOperationsTest, InsertRowsByCount) {
     EXPECT_EQ(count, 4);
     ExpectWholeRowsSelected(40, 43);
 
-    // More rows than there is room below the insertion point: only the rows
-    // from there on are lost, so the used rows above it raise no warning.
+    // More rows than there is room below the insertion point: the warning
+    // looks at the last 20 rows (109 to 128) even though only rows 120 to 128
+    // are emptied; the used rows above the insertion point stay.
     doc->ClearAll();
     grid().setTextMatrix(110, 2, QStringLiteral("145.500"));
     grid().setTextMatrix(119, 2, QStringLiteral("145.525"));
     grid().setTextMatrix(120, 1, QStringLiteral("NAME"));
     Select(120, 2, 120, 2);
     count = 20;
+    dialogs.answerMessage(platform::vbYes);
     EXPECT_TRUE(doc->InsertRows(count));
-    EXPECT_EQ(dialogs.shown().size(), 1);
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown().at(1).title, QStringLiteral("Insert"));
     for (int r = 120; r <= 128; ++r)
         EXPECT_EQ(Cells(r), Empty(r)) << r;
     EXPECT_EQ(grid().textMatrix(110, 2), QStringLiteral("145.500"));
