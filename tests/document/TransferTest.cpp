@@ -207,7 +207,7 @@ TEST_F(DocumentTest, ErasedAreasGetOnlyTheKnownRewrites) {
     EXPECT_EQ(ReadFileBytes(out2), saved);
 }
 
-TEST_F(DocumentTest, NoImageLoadedSaveGridChangesNothingAndFillGridKeepsMemoryRows) {
+TEST_F(DocumentTest, NoImageLoadedSaveGridChangesNothingAndFillGridEmptiesMemoryRows) {
     auto doc = NewDocument();
     FlexGrid& memory = *doc->MSFlexGrid1(0);
     memory.setTextMatrix(1, 2, QStringLiteral("145.500"));
