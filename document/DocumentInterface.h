@@ -124,8 +124,7 @@ public:
                           const QString& direction) = 0;
     virtual void DupCheck(bool& ignoreDifferentTones, bool& ignoreDifferentNames,
                           bool& deleteDuplicates) = 0;
-    virtual QString GetExportData(bool& includeUnused, bool& useQuotes,
-                                  bool& leaveOutNumber) = 0;
+    virtual QString GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) = 0;
     virtual int GetLastEmptyRow() = 0;
     virtual void ImportCSV(const QString& path) = 0;
     virtual void TravelPlus(const QString& path) = 0;
