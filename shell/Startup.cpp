@@ -36,7 +36,7 @@ int RunFerrowind(int argc, char** argv) {
         return 0;
     QObject::connect(mainWindow.get(), &frmMain::Unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    return app.exec();
+    return QApplication::exec();
 }
 
 } // namespace shell
