@@ -116,11 +116,24 @@ bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == bar_ && event->type() == QEvent::MouseButtonPress && bar_->isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint pos = bar_->mapTo(this, mouse->position().toPoint());
-        emit MouseDown(MouseButtonNumber(mouse->button()), MouseShiftNumber(mouse->modifiers()),
-                       PixelsToTwips(pos.x()), PixelsToTwips(pos.y()));
+        raiseMouseDown(*mouse, bar_->mapTo(this, mouse->position().toPoint()));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TabStrip::raiseMouseDown(const QMouseEvent& mouse, const QPoint& pos) {
+    emit MouseDown(MouseButtonNumber(mouse.button()), MouseShiftNumber(mouse.modifiers()),
+                   PixelsToTwips(pos.x()), PixelsToTwips(pos.y()));
+}
+
+void TabStrip::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    raiseMouseDown(*event, event->position().toPoint());
+}
+
+// The second press of a double click is no MouseDown of its own.
+void TabStrip::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void TabStrip::layoutBar() {

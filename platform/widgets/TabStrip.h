@@ -9,7 +9,8 @@
 // it to the tab already shown raises nothing. A hidden tab (TabVisible false)
 // is not offered to the user but can still be made current from code.
 // MouseDown is raised for a press on the tabs before the tab changes, so a
-// handler can close an editor first.
+// handler can close an editor first, and for a press on the page area that no
+// control covers.
 // The mouse wheel over the tabs changes nothing and goes on to the parents.
 
 #include <QWidget>
@@ -43,11 +44,14 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void checkIndex(int index) const;
+    void raiseMouseDown(const QMouseEvent& mouse, const QPoint& pos);
     void onBarChanged(int index);
     void layoutBar();
 

@@ -82,6 +82,14 @@ TEST_F(TabStripTest, HiddenTabsAreNotOfferedButCodeCanShowThem) {
     EXPECT_EQ(log.lines.join(", "), "Click 0 -> 8, MouseDown 1 on 8, Click 8 -> 0");
 }
 
+TEST_F(TabStripTest, APressOnThePageAreaRaisesMouseDownOnly) {
+    const QPoint page(300, 300); // below the tabs, no control there
+    QTest::mouseClick(strip, Qt::RightButton, {}, page);
+    QTest::mouseDClick(strip, Qt::LeftButton, {}, page);
+    EXPECT_EQ(log.lines.join(", "), "MouseDown 2 on 0, MouseDown 1 on 0");
+    EXPECT_EQ(strip->tab(), 0);
+}
+
 TEST_F(TabStripTest, ADisabledStripTakesNoClick) {
     strip->setEnabled(false);
     clickTab(1);
