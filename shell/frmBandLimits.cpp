@@ -5,6 +5,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
 
 #include <QCheckBox>
@@ -37,9 +38,15 @@ QRect TwipsRect(int left, int top, int width, int height) {
                  platform::TwipsToPixels(width), platform::TwipsToPixels(height));
 }
 
+// A caption keeps its design place but never gets cut off by a font wider
+// than the one the window was laid out for.
+void FitWidth(QWidget* widget, const QRect& rect) {
+    widget->setGeometry(rect);
+    widget->resize(std::max(rect.width(), widget->sizeHint().width()), rect.height());
+}
+
 void AddLabel(QWidget* parent, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
+    FitWidth(new QLabel(text, parent), rect);
 }
 
 int ValueOf(const QString& text) {
@@ -88,13 +95,16 @@ frmBandLimits::frmBandLimits(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Band Limits"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(platform::TwipsToPixels(3930), platform::TwipsToPixels(4755));
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(8.25);
+    setFont(dialogFont);
 
     MakeBoxes(MakeFrame(QStringLiteral("Frame1"), QStringLiteral("Band 1"), 180), 0);
     MakeBoxes(MakeFrame(QStringLiteral("Frame2"), QStringLiteral("Band 2"), 1980), 4);
 
     check1_ = new QCheckBox(QStringLiteral("Always write band limits (no prompt)"), this);
     check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(TwipsRect(488, 3720, 2955, 255));
+    FitWidth(check1_, TwipsRect(488, 3720, 2955, 255));
 
     command6_ = new QPushButton(QStringLiteral("&OK"), this);
     command6_->setObjectName(QStringLiteral("Command6"));
@@ -143,6 +153,8 @@ void frmBandLimits::MakeBoxes(QGroupBox* frame, int firstBox) {
         connect(box, &platform::TextEdit::LostFocus, this, [this, k] { Text1_LostFocus(k); });
         connect(box, &platform::TextEdit::KeyPress, this,
                 [this](int& keyAscii) { Text1_KeyPress(keyAscii); });
+        connect(box, &platform::TextEdit::KeyDown, this,
+                [this](int& keyCode, int shift) { Text1_KeyDown(keyCode, shift); });
         text1_.at(static_cast<size_t>(k)) = box;
     }
 }
@@ -153,6 +165,8 @@ void frmBandLimits::Form_Load() {
     // The write reads any non-zero number as "always"; the box shows the same.
     check1_->setChecked(platform::TextToDouble(stored).value_or(0.0) != 0.0);
     LoadLimits();
+    // The first box has the focus when the dialog shows: ready to overtype.
+    Text1(0)->selectAll();
 }
 
 void frmBandLimits::LoadLimits() {
@@ -203,12 +217,21 @@ void frmBandLimits::Text1_GotFocus(int k) {
     Text1(k)->selectAll();
 }
 
+// The boxes are in-place editor controls, which keep Tab to themselves; in
+// this dialog Tab and Shift+Tab walk the tab order as in any other.
+void frmBandLimits::Text1_KeyDown(int& keyCode, int shift) {
+    if (keyCode != platform::vbKeyTab)
+        return;
+    keyCode = 0;
+    focusNextPrevChild((shift & platform::ShiftMaskShift) == 0);
+}
+
 // Enter and Esc type nothing; they go on to the dialog's OK and Cancel.
 void frmBandLimits::Text1_KeyPress(int& keyAscii) {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     const bool allowed = digit || keyAscii == KeyBackspace || keyAscii == KeyCtrlC ||
-                         keyAscii == KeyCtrlV || keyAscii == KeyCtrlX ||
-                         keyAscii == KeyEnter || keyAscii == KeyEsc;
+                         keyAscii == KeyCtrlV || keyAscii == KeyCtrlX || keyAscii == KeyEnter ||
+                         keyAscii == KeyEsc;
     if (!allowed)
         keyAscii = 0;
 }

@@ -57,6 +57,7 @@ private:
     void Command6_Click();
     void Command5_Click();
     void Text1_GotFocus(int k);
+    void Text1_KeyDown(int& keyCode, int shift);
     void Text1_KeyPress(int& keyAscii);
     void Text1_LostFocus(int k);
     bandlimits::BoxTexts Texts() const;

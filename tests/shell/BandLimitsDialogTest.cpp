@@ -12,6 +12,7 @@
 #include "shell/frmBandLimits.h"
 #include "support/ScriptedResponder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -102,7 +103,12 @@ protected:
     // Runs Band Limits with the dialog really shown; act drives it. The
     // warnings expected afterwards are answered OK.
     void RunBandLimits(const std::function<void(frmBandLimits&)>& act, int warnings = 0) {
-        dialogs.runModal([act](QDialog& d) { act(static_cast<frmBandLimits&>(d)); });
+        dialogs.runModal([act](QDialog& d) {
+            // The dialog takes the keyboard as it does on a desktop.
+            QApplication::setActiveWindow(&d);
+            EXPECT_TRUE(d.isActiveWindow());
+            act(static_cast<frmBandLimits&>(d));
+        });
         for (int i = 0; i < warnings; ++i)
             dialogs.answerMessage(platform::vbOK);
         main->mnuEditBandLimits_Click();
@@ -150,6 +156,19 @@ TEST_F(BandLimitsDialogTest, TypingKeepsDigitsOnlyAndThreeOfThem) {
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("14"));
         QTest::keyClicks(d.Text1(0), QStringLiteral("0123"));
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("140"));
+        d.Command5()->click();
+    });
+}
+
+TEST_F(BandLimitsDialogTest, TabWalksTheBoxesAndLeavingOneAppliesItsPairRules) {
+    RunBandLimits([&](frmBandLimits& d) {
+        Type(d.Text1(0), QStringLiteral("180"));
+        QTest::keyClick(d.Text1(0), Qt::Key_Tab);
+        EXPECT_TRUE(d.Text1(1)->hasFocus());
+        EXPECT_EQ(d.Text1(1)->text(), QStringLiteral("181"));
+        EXPECT_EQ(d.Text1(1)->selectedText(), QStringLiteral("181"));
+        QTest::keyClick(d.Text1(1), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_TRUE(d.Text1(0)->hasFocus());
         d.Command5()->click();
     });
 }
