@@ -182,13 +182,21 @@ bool frmMain::QueryUnloadDocuments() {
     // A copy: a document's save may not change the list, but nothing here
     // should depend on that.
     const std::vector<DocumentEntry> entries = documents_;
+    IDocument* const wasActive = active_;
     for (const DocumentEntry& entry : entries) {
         // The prompt's Yes saves the active document, so the document asked
         // is made the active one first.
         ActivateDocument(entry.document);
         mdiArea_->setActiveSubWindow(entry.frame);
-        if (!entry.document->QueryUnload())
+        if (!entry.document->QueryUnload()) {
+            // A cancelled close leaves the windows as they were, the active
+            // one included.
+            if (const DocumentEntry* before = EntryOf(wasActive)) {
+                ActivateDocument(wasActive);
+                mdiArea_->setActiveSubWindow(before->frame);
+            }
             return false;
+        }
     }
     return true;
 }

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -148,6 +149,53 @@ TEST_F(ShellTest, MenuTreeAndToolbarCarryTheirNamesAndCaptions) {
     for (int position = 1; position <= 19; ++position)
         EXPECT_EQ(main->tbButton(position)->text(), QString()) << position;
     EXPECT_FALSE(main->tbButton(1)->icon().isNull());
+}
+
+TEST_F(ShellTest, MenusHoldTheirItemsInOrderWithTheirSeparators) {
+    Start();
+    const auto names = [this](const QString& menu) {
+        QStringList list;
+        for (const QAction* item : main->TopMenu(menu)->actions())
+            list << (item->isSeparator() && item->objectName().isEmpty() ? "-"
+                                                                         : item->objectName());
+        return list;
+    };
+    EXPECT_EQ(main->menuBar()->actions().size(), 8);
+    QStringList top;
+    for (const QAction* menu : main->menuBar()->actions())
+        top << menu->objectName();
+    EXPECT_EQ(top, (QStringList{"mnuFile", "mnuEdit", "mnuView", "mnuSettings", "mnuMemories",
+                                "mnuTransfer", "mnuWindow", "mnuHelp"}));
+    EXPECT_EQ(names("mnuFile"),
+              (QStringList{"mnuFileNew",  "mnuFileOpen",   "mnuFileClose", "mnuFileBar0",
+                           "mnuFileSave", "mnuFileSaveAs", "mnuFileBar1",  "mnuImportTW",
+                           "mnuExportTW", "mnuSepTW",      "mnuIMport",    "mnuExportWizard",
+                           "mnuTpeSep",   "mnuImportTPE",  "mnusep3",      "mnuPrint",
+                           "mnusepimpt",  "mnuexit",       "mnuMRUSep",    "mnuMRU",
+                           "mnuMRU",      "mnuMRU",        "mnuMRU",       "mnuMRU"}));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(main->mnuMRU(i), main->TopMenu("mnuFile")->actions()[19 + i]) << i;
+    for (const QString& separator : QStringList{"mnuFileBar0", "mnuFileBar1", "mnuSepTW",
+                                                "mnuTpeSep", "mnusep3", "mnusepimpt", "mnuMRUSep"})
+        EXPECT_TRUE(main->MenuItem(separator)->isSeparator()) << separator.toStdString();
+    EXPECT_EQ(names("mnuEdit"), (QStringList{"mnuEditCut", "mnuEditCopy", "mnuEditPaste"}));
+    EXPECT_EQ(names("mnuView"), (QStringList{"mnuViewToolbar", "mnuViewStatusBar"}));
+    EXPECT_EQ(names("mnuSettings"),
+              (QStringList{"mnuGridFont", "mnuGridColors", "mnuColumnSettings", "mnuOptions",
+                           "mnusepgrid", "mnuAutoShift", "mnusepdebug", "mnuAutoSizeColumns"}));
+    EXPECT_EQ(names("mnuMemories"),
+              (QStringList{"mnuFind", "mnuSort", "mnuDupCheck", "mnusep888", "mnuClearMem",
+                           "mnuBandSep", "mnuEditBandLimits"}));
+    EXPECT_EQ(names("mnuTransfer"), (QStringList{"mnuPort", "mnusepct", "mnuRead", "mnuWrite"}));
+    // The list of open windows follows once the menu opens.
+    EXPECT_EQ(names("mnuWindow"), (QStringList{"mnuWindowNewWindow", "mnuWindowBar0",
+                                               "mnuWindowCascade", "mnuWindowTileHorizontal",
+                                               "mnuWindowTileVertical", "mnuWindowArrangeIcons"}));
+    EXPECT_EQ(names("mnuHelp"), (QStringList{"mnuReadMe", "mnuabout"}));
+    for (const QString& name : QStringList{"mnuAutoShift", "mnuViewToolbar", "mnuViewStatusBar"})
+        EXPECT_TRUE(main->MenuItem(name)->isCheckable()) << name.toStdString();
+    for (const QString& name : QStringList{"mnuFileClose", "mnuFileSave", "mnuPrint", "mnuRead"})
+        EXPECT_TRUE(main->MenuItem(name)->shortcut().isEmpty()) << name.toStdString();
 }
 
 TEST_F(ShellTest, CommandLineWithQuotedPathOpensItInsteadOfTheLastUsedFile) {
@@ -352,6 +400,24 @@ TEST_F(ShellTest, ExitCancelledInTheSecondDocumentClosesNothingAndWritesNoSettin
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(platform::HasSetting("Settings", "FilePath"));
     EXPECT_FALSE(platform::HasSetting("Settings", "WindowState"));
+}
+
+TEST_F(ShellTest, ExitCancelledLeavesTheActiveDocumentAsItWas) {
+    const QString path = UvdFile();
+    Start(path);
+    ChangeDocument(main->ActiveDocument());
+    main->mnuFileNew_Click();
+    IDocument* empty = main->ActiveDocument();
+
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbCancel);
+    main->mnuexit_Click();
+    Settle();
+    EXPECT_EQ(dialogs.messages(), QStringList{path + Changed});
+    EXPECT_EQ(main->ActiveDocument(), empty);
+    EXPECT_EQ(main->MdiArea()->activeSubWindow()->widget(), empty->Window());
+    EXPECT_FALSE(Enabled("mnuWrite"));
+    EXPECT_FALSE(ButtonEnabled(3));
 }
 
 TEST_F(ShellTest, ExitSavesTheDocumentThatAskedEvenWhenAnotherIsActive) {
