@@ -244,7 +244,8 @@ private:
     bool QueryUnloadDocuments();
     void UnloadDocuments();
     void MDIForm_Unload();
-    void OpenCommandLine(const QString& commandLine);
+    // startFolder: the current folder before the settings changed it.
+    void OpenCommandLine(const QString& commandLine, const QString& startFolder);
     void ReadWindowPlacement();
     void RebuildWindowList();
 

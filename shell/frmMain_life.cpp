@@ -40,6 +40,7 @@ QString ShortName() {
 // --- load ---
 
 void frmMain::MDIForm_Load(const QString& commandLine) {
+    const QString startFolder = QDir::currentPath();
     SetColumnCaptions();
     SetColumnWidths();
     InitProgramSettings();
@@ -50,10 +51,10 @@ void frmMain::MDIForm_Load(const QString& commandLine) {
     panel1_->setText(shell::StatusPanelText());
     InitGUI();
     // The cell clipboard starts empty by construction.
-    OpenCommandLine(commandLine);
+    OpenCommandLine(commandLine, startFolder);
 }
 
-void frmMain::OpenCommandLine(const QString& commandLine) {
+void frmMain::OpenCommandLine(const QString& commandLine, const QString& startFolder) {
     if (commandLine.isEmpty()) {
         if (Program().OpenLastUsed)
             mnuMRU_Click(0);
@@ -66,6 +67,10 @@ void frmMain::OpenCommandLine(const QString& commandLine) {
         path = path.mid(1, path.size() - 2);
     if (path.isEmpty() || !active_)
         return;
+    // A relative path names a file beside the user who started the program,
+    // not one in the working folder the settings have just restored.
+    if (QDir::isRelativePath(path))
+        path = QDir::cleanPath(QDir(startFolder).absoluteFilePath(path));
     active_->OpenFile(path);
     AddToMRU(path);
 }

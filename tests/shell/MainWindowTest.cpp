@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -214,6 +215,24 @@ TEST_F(ShellTest, CommandLineWithoutQuotesIsTakenWhole) {
     const QString path = UvdFile(QStringLiteral("plain.uvd"));
     Start(path);
     EXPECT_EQ(Captions(), QStringList{path});
+}
+
+TEST_F(ShellTest, RelativeCommandLinePathNamesAFileInTheStartFolder) {
+    // The stored working folder holds a file of the same name; the one meant
+    // is the one beside the user.
+    const QString stored = tempPath(QStringLiteral("stored"));
+    const QString here = tempPath(QStringLiteral("here"));
+    ASSERT_TRUE(QDir().mkpath(stored) && QDir().mkpath(here));
+    WriteUvdFile(stored + QStringLiteral("/radio.uvd"));
+    WriteUvdFile(here + QStringLiteral("/radio.uvd"));
+    platform::SaveSetting("Settings", "FilePath", stored);
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(here));
+    Start(QStringLiteral("./radio.uvd"));
+    const QString expected = QDir(here).absoluteFilePath(QStringLiteral("radio.uvd"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(Captions(), QStringList{expected});
+    EXPECT_EQ(platform::GetSetting("MRU", "mru0"), expected);
 }
 
 TEST_F(ShellTest, CommandLineOfTwoQuotesOpensNothing) {
