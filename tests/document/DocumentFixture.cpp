@@ -60,7 +60,6 @@ void ProgramChannels(clsVUROVA& image) {
 }
 
 void ProgramSettings(clsVUROVA& image) {
-
     image.setBatterySave(image.BatterySave_OPT().value(1));
     image.setRogerBeep(image.RogerBeep_OPT().value(1));
     image.setTOT(image.TOT_OPT().value(3));
@@ -143,8 +142,41 @@ std::unique_ptr<frmDocument> DocumentTest::NewDocument() {
     return doc;
 }
 
+std::unique_ptr<frmDocument> DocumentTest::OpenedDocument() {
+    auto doc = NewDocument();
+    EXPECT_TRUE(doc->OpenFile(RealisticFile()));
+    return doc;
+}
+
 QString DocumentTest::RealisticFile() {
     const QString path = tempPath(QStringLiteral("radio.uvd"));
     RealisticImage().SaveFile(path);
     return path;
+}
+
+QStringList RowTexts(const platform::FlexGrid& grid, int row) {
+    QStringList texts;
+    for (int c = 0; c < grid.cols(); ++c)
+        texts << grid.textMatrix(row, c);
+    return texts;
+}
+
+QStringList ColumnTexts(const platform::FlexGrid& grid, int col, int firstRow) {
+    QStringList texts;
+    for (int r = firstRow; r < grid.rows(); ++r)
+        texts << grid.textMatrix(r, col);
+    return texts;
+}
+
+QList<int> Widths(const platform::FlexGrid& grid) {
+    QList<int> widths;
+    for (int c = 0; c < grid.cols(); ++c)
+        widths << grid.colWidth(c);
+    return widths;
+}
+
+QStringList EmptyRow(int row) {
+    QStringList cells(11);
+    cells[0] = QString::number(row);
+    return cells;
 }

@@ -5,6 +5,7 @@
 #include "document/frmDocument.h"
 #include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
+#include "platform/widgets/FlexGrid.h"
 #include "support/TestUtil.h"
 
 #include <QByteArray>
@@ -77,10 +78,19 @@ clsVUROVA RealisticImage();
 // FM memories stay erased.
 QByteArray ErasedRadioBytes();
 
+// A grid's texts: one row, one column from firstRow down, and its column widths.
+QStringList RowTexts(const platform::FlexGrid& grid, int row);
+QStringList ColumnTexts(const platform::FlexGrid& grid, int col, int firstRow = 0);
+QList<int> Widths(const platform::FlexGrid& grid);
+// The cells of an unused memory row.
+QStringList EmptyRow(int row);
+
 class DocumentTest : public TempDirTest {
 protected:
     // A document window, shown, with the shell's caption for a new document.
     std::unique_ptr<frmDocument> NewDocument();
+    // A new document with the realistic file open.
+    std::unique_ptr<frmDocument> OpenedDocument();
     // A .uvd file of the realistic image.
     QString RealisticFile();
 

@@ -4,12 +4,7 @@
 
 #include "EditingFixture.h"
 
-#include "platform/core/Settings.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QTabBar>
-#include <QWheelEvent>
 
 using platform::FlexGrid;
 
@@ -424,25 +419,6 @@ TEST_F(EditingTest, RowChangesFollowTheCurrentRow) {
     doc->RowChangeBusy = false;
     grid(1).setRow(5); // any grid: the memory grid's row is kept
     EXPECT_EQ(doc->PreviousRow, 19);
-}
-
-TEST_F(DocumentTest, WheelActsOnlyOnTheActiveDocument) {
-    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ScrollWheel"),
-                          QStringLiteral("True"));
-    auto first = NewDocument();
-    auto second = NewDocument();
-    second->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(second.get()));
-    auto wheel = [](QWidget* target, int delta) {
-        const QPointF pos(10, 10);
-        QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(target, &event);
-    };
-    wheel(first->MSFlexGrid1(0)->viewport(), -120);
-    EXPECT_TRUE(mainWindow.calls.isEmpty());
-    wheel(second->MSFlexGrid1(0)->viewport(), -120);
-    EXPECT_EQ(mainWindow.calls, QStringList{"ScrollDown"});
 }
 
 TEST_F(EditingTest, MovesFromAnEditorBringTheCellIntoView) {

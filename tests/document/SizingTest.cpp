@@ -19,20 +19,28 @@ namespace {
 
 class SizingTest : public DocumentTest {
 protected:
-    std::unique_ptr<frmDocument> OpenDocument() {
-        auto doc = NewDocument();
-        EXPECT_TRUE(doc->OpenFile(RealisticFile()));
-        return doc;
-    }
-
     // The open put the cursor on row 1, which the highlight may already have
     // followed: these tests start from an unpainted grid.
-    static void Unpaint(frmDocument& doc) {
-        FlexGrid& grid = *doc.MSFlexGrid1(0);
+    std::unique_ptr<frmDocument> UnpaintedDocument() {
+        auto doc = OpenedDocument();
+        FlexGrid& grid = *doc->MSFlexGrid1(0);
         for (int r = 0; r < grid.rows(); ++r)
             for (int c = 0; c < grid.cols(); ++c)
                 grid.setCellBackColor(r, c, 0);
-        doc.PreviousRow = 0;
+        doc->PreviousRow = 0;
+        return doc;
+    }
+    // Moves the memory grid's cursor as code does, not as the user does.
+    static void Place(frmDocument& doc, int row, int col, int rowSel = -1, int colSel = -1) {
+        FlexGrid& grid = *doc.MSFlexGrid1(0);
+        doc.RowChangeBusy = true;
+        grid.setRow(row);
+        grid.setCol(col);
+        if (rowSel >= 0) {
+            grid.setRowSel(rowSel);
+            grid.setColSel(colSel);
+        }
+        doc.RowChangeBusy = false;
     }
 
     // The rule: widest text of the column, header included, in twips of the
@@ -78,7 +86,7 @@ protected:
 TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
     Program().GridFontName = QStringLiteral("Sans Serif");
     Program().GridFontSize = QStringLiteral("14");
-    auto doc = OpenDocument();
+    auto doc = OpenedDocument();
     const int nameCol = GridColumnOf(FrequencyRules::ColName);
     doc->MSFlexGrid1(0)->setTextMatrix(7, nameCol, QStringLiteral("WWWWWW"));
     doc->MSFlexGrid1(1)->setTextMatrix(3, 2, QString(40, QLatin1Char('M')));
@@ -98,7 +106,7 @@ TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
 }
 
 TEST_F(SizingTest, EmptyColumnsGetThePaddingAndCaptionsCount) {
-    auto doc = OpenDocument();
+    auto doc = OpenedDocument();
     FlexGrid& memory = *doc->MSFlexGrid1(0);
     const int notesCol = GridColumnOf(FrequencyRules::ColGroupNotes);
     for (int r = 1; r < memory.rows(); ++r)
@@ -113,7 +121,7 @@ TEST_F(SizingTest, EmptyColumnsGetThePaddingAndCaptionsCount) {
 }
 
 TEST_F(SizingTest, HiddenColumnsShowUntilTheGridIsRebuilt) {
-    auto doc = OpenDocument();
+    auto doc = OpenedDocument();
     auto& notes = Program().ColumnTable[FrequencyRules::ColGroupNotes];
     notes.Visible = false;
     doc->Initgrid();
@@ -134,28 +142,22 @@ TEST_F(SizingTest, HiddenColumnsShowUntilTheGridIsRebuilt) {
 }
 
 TEST_F(SizingTest, HighlightPaintsTheCurrentRowAndUnpaintsThePreviousOne) {
-    auto doc = OpenDocument();
-    Unpaint(*doc);
+    auto doc = UnpaintedDocument();
     FlexGrid& grid = *doc->MSFlexGrid1(0);
     const int32_t yellow = Program().HighlightColor;
     ASSERT_EQ(yellow, 8454143);
-    // The cursor moves of the test are not the user's.
-    doc->RowChangeBusy = true;
-    grid.setRow(5);
-    grid.setCol(3);
-    doc->RowChangeBusy = false;
+    Place(*doc, 0, 3); // the header row: nothing
+    doc->HighlightSelectedRow();
+    EXPECT_TRUE(PaintedCells(grid).empty());
+    EXPECT_FALSE(doc->RowChangeBusy);
 
+    Place(*doc, 5, 3);
     doc->HighlightSelectedRow();
     EXPECT_EQ(PaintedCells(grid), DataCellsOf(grid, 5));
     EXPECT_EQ(grid.cellBackColor(5, 1), yellow);
 
     doc->PreviousRow = 5;
-    doc->RowChangeBusy = true;
-    grid.setRow(9);
-    grid.setCol(4);
-    grid.setRowSel(12);
-    grid.setColSel(6);
-    doc->RowChangeBusy = false;
+    Place(*doc, 9, 4, 12, 6);
     doc->HighlightSelectedRow();
 
     EXPECT_EQ(PaintedCells(grid), DataCellsOf(grid, 9));
@@ -167,27 +169,10 @@ TEST_F(SizingTest, HighlightPaintsTheCurrentRowAndUnpaintsThePreviousOne) {
     EXPECT_TRUE(grid.redraw());
 }
 
-TEST_F(SizingTest, HighlightOnTheHeaderRowPaintsNothing) {
-    auto doc = OpenDocument();
-    Unpaint(*doc);
-    FlexGrid& grid = *doc->MSFlexGrid1(0);
-    doc->RowChangeBusy = true;
-    grid.setRow(0);
-    doc->RowChangeBusy = false;
-    doc->HighlightSelectedRow();
-    EXPECT_TRUE(PaintedCells(grid).empty());
-    EXPECT_TRUE(grid.redraw());
-    EXPECT_FALSE(doc->RowChangeBusy);
-}
-
 TEST_F(SizingTest, RestorePreviousRowUnpaintsItAndEndsOnItsLastColumn) {
-    auto doc = OpenDocument();
-    Unpaint(*doc);
+    auto doc = UnpaintedDocument();
     FlexGrid& grid = *doc->MSFlexGrid1(0);
-    doc->RowChangeBusy = true;
-    grid.setRow(9);
-    grid.setCol(2);
-    doc->RowChangeBusy = false;
+    Place(*doc, 9, 2);
     doc->HighlightSelectedRow();
     int moves = 0;
     QObject::connect(&grid, &FlexGrid::RowColChange, [&] { ++moves; });

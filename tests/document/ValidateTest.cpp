@@ -5,16 +5,10 @@
 #include "DocumentFixture.h"
 
 #include "document/FrequencyRules.h"
-#include "document/frmStatus.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "support/ScriptedResponder.h"
-
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 
 using platform::FlexGrid;
 namespace fr = FrequencyRules;
@@ -42,23 +36,13 @@ protected:
     // A document on the realistic image; other band limits, when given, are
     // set after the load has checked it.
     std::unique_ptr<frmDocument> OpenDocument(const QStringList& limits = {}) {
-        auto doc = OpenFileWithLimits({});
+        auto doc = OpenedDocument();
         SetLimits(*doc, limits);
         return doc;
     }
     static void SetLimits(frmDocument& doc, const QStringList& limits) {
         for (int i = 0; i < limits.size(); ++i)
             doc.SetBandLimit(i, limits[i]);
-    }
-    std::unique_ptr<frmDocument> OpenFileWithLimits(const QStringList& limits) {
-        clsVUROVA image = RealisticImage();
-        for (int i = 0; i < limits.size(); ++i)
-            image.setBandLimit(i, limits[i]);
-        const QString path = tempPath(QStringLiteral("radio.uvd"));
-        image.SaveFile(path);
-        auto doc = NewDocument();
-        EXPECT_TRUE(doc->OpenFile(path));
-        return doc;
     }
     // Moves logical columns a and b to each other's place in a built grid.
     static void SwapColumns(frmDocument& doc, int a, int b) {
@@ -80,72 +64,54 @@ protected:
     }
 };
 
-TEST_F(ValidateTest, CleanDocumentShowsNothing) {
+TEST_F(ValidateTest, WarningsComeInOrderBeforeTheReport) {
     ScriptedResponder dialogs;
     auto doc = OpenDocument();
     Program().BandLimitReport = QStringLiteral("stale,");
     EXPECT_TRUE(doc->ValidateAll());
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    EXPECT_TRUE(mainWindow.statusShown.isEmpty());
     EXPECT_EQ(Program().BandLimitReport, QString());
-}
 
-TEST_F(ValidateTest, OffendingMemoriesWarnAndListTheirChannels) {
-    ScriptedResponder dialogs;
-    auto doc = OpenDocument();
-    SetCell(*doc, 5, fr::ColTXFreq, QStringLiteral("300.000")); // TX alone is enough
-    SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("500.000"));
-    SetCell(*doc, 12, fr::ColTXFreq, QStringLiteral("500.000")); // listed once
-    dialogs.answerMessage(platform::vbOK);
-
-    EXPECT_FALSE(doc->ValidateAll());
-
-    ASSERT_EQ(dialogs.shown().size(), 1);
-    ExpectWarning(dialogs.shown()[0], kMemoryWarning);
-    ASSERT_EQ(mainWindow.statusShown.size(), 1);
-    EXPECT_EQ(mainWindow.statusShown[0].caption, kReportCaption);
-    EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("5,12"));
-    EXPECT_FALSE(mainWindow.statusShown[0].modal);
-    // The cells are reported, not corrected.
-    EXPECT_EQ(Cell(*doc, 12, fr::ColRXFreq), QStringLiteral("500.000"));
-}
-
-TEST_F(ValidateTest, OutOfBandVfosGetDefaultsWithoutFailingTheDocument) {
-    ScriptedResponder dialogs;
-    auto doc = OpenDocument();
+    // Out-of-band VFOs get their defaults without failing the document.
     SetVfos(*doc, QStringLiteral("50.000"), QStringLiteral("520.000"));
     dialogs.answerMessage(platform::vbOK);
-
     EXPECT_TRUE(doc->ValidateAll());
-
     ASSERT_EQ(dialogs.shown().size(), 1);
     ExpectWarning(dialogs.shown()[0], kVfoWarning);
     EXPECT_TRUE(mainWindow.statusShown.isEmpty());
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("136.025"));
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("400.025"));
-}
 
-TEST_F(ValidateTest, BothWarningsComeInOrderBeforeTheReport) {
-    ScriptedResponder dialogs;
-    auto doc = OpenDocument();
+    SetCell(*doc, 5, fr::ColTXFreq, QStringLiteral("300.000")); // TX alone is enough
+    SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("500.000"));
+    SetCell(*doc, 12, fr::ColTXFreq, QStringLiteral("500.000")); // listed once
     SetCell(*doc, 33, fr::ColRXFreq, QStringLiteral("135.995"));
     SetVfos(*doc, QString(), QStringLiteral("446.000")); // an empty VFO reads 0
     dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
-
     EXPECT_FALSE(doc->ValidateAll());
-
-    EXPECT_EQ(dialogs.messages(), (QStringList{kMemoryWarning, kVfoWarning}));
+    ASSERT_EQ(dialogs.shown().size(), 3);
+    ExpectWarning(dialogs.shown()[1], kMemoryWarning);
+    ExpectWarning(dialogs.shown()[2], kVfoWarning);
     ASSERT_EQ(mainWindow.statusShown.size(), 1);
-    EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("33"));
+    EXPECT_EQ(mainWindow.statusShown[0].caption, kReportCaption);
+    EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("5,12,33"));
+    EXPECT_FALSE(mainWindow.statusShown[0].modal);
+    // The memory cells are reported, not corrected.
+    EXPECT_EQ(Cell(*doc, 12, fr::ColRXFreq), QStringLiteral("500.000"));
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("136.025"));
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("446.000"));
 }
 
 // Opening a file fills the grids and checks them at once.
 TEST_F(ValidateTest, OpeningAFileWithMemoriesOutsideItsLimitsWarns) {
+    clsVUROVA image = RealisticImage();
+    image.setBandLimit(3, QStringLiteral("460"));
+    image.setBandLimit(7, QStringLiteral("460"));
+    const QString path = tempPath(QStringLiteral("narrow.uvd"));
+    image.SaveFile(path);
     ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
-    auto doc = OpenFileWithLimits({"136", "174", "400", "460", "136", "174", "400", "460"});
+    EXPECT_TRUE(NewDocument()->OpenFile(path));
     EXPECT_EQ(dialogs.messages(), QStringList{kMemoryWarning});
     ASSERT_EQ(mainWindow.statusShown.size(), 1);
     EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("128"));
@@ -299,6 +265,9 @@ TEST_F(ValidateTest, DefaultsFillTheOptionCellsAndMoveTheTxIntoItsBands) {
                                "HIGH", "ON",      "WIDE",    "OFF", "notes"};
     for (int k = 1; k <= 10; ++k)
         EXPECT_EQ(Cell(*doc, 40, k), expected[k - 1]) << "logical column " << k;
+    SetCell(*doc, 41, fr::ColRXFreq, QStringLiteral("x")); // no number: no TX
+    doc->ApplyDefaults(41);
+    EXPECT_EQ(Cell(*doc, 41, fr::ColTXFreq), QString());
 }
 
 TEST_F(ValidateTest, AutoShiftOverwritesTheTxFrequency) {
@@ -324,6 +293,8 @@ TEST_F(ValidateTest, RowIsFilledOnlyWithEveryCellFromTxToBusyLock) {
     SetCell(*doc, 1, fr::ColBusyLck, QString());
     EXPECT_FALSE(doc->IsRowFilled(1));
     EXPECT_FALSE(doc->IsRowFilled(11)); // an unused row
+    SetCell(*doc, 2, fr::ColTXFreq, QString());
+    EXPECT_FALSE(doc->IsRowFilled(2));
 }
 
 TEST_F(ValidateTest, LastEmptyRowIsTheOneAfterTheLastFilledRxCell) {
@@ -350,35 +321,6 @@ TEST_F(ValidateTest, GridEditsCountAsChangesOnlyForALoadedDocument) {
     auto empty = NewDocument();
     empty->MSFlexGrid1(0)->setTextMatrix(1, GridColumnOf(fr::ColRXFreq), QStringLiteral("145.5"));
     EXPECT_FALSE(empty->IsDataChanged());
-}
-
-// A report left open by ValidateAll and then shown by the write command must
-// become modal, with the new caption and text.
-TEST(StatusWindowReuse, OpenWindowIsShownAgainModally) {
-    frmStatus::ShowText(kReportCaption, QStringLiteral("5,12"), false);
-    QPointer<frmStatus> window = frmStatus::Instance();
-    ASSERT_TRUE(window->isVisible());
-    ASSERT_FALSE(window->isModal());
-
-    ScriptedResponder dialogs;
-    bool modal = false;
-    bool blocking = false;
-    QString caption;
-    QString text;
-    dialogs.runModal([&](QDialog& dialog) {
-        modal = dialog.isModal() && dialog.isVisible();
-        blocking = QApplication::activeModalWidget() == &dialog;
-        caption = dialog.windowTitle();
-        text = static_cast<frmStatus&>(dialog).Text1()->toPlainText();
-        static_cast<frmStatus&>(dialog).Command1()->click();
-    });
-    frmStatus::ShowText(QStringLiteral("Memories in file"), QStringLiteral("7"), true);
-
-    EXPECT_TRUE(modal);
-    EXPECT_TRUE(blocking);
-    EXPECT_EQ(caption, QStringLiteral("Memories in file"));
-    EXPECT_EQ(text, QStringLiteral("7"));
-    WaitUntil([&] { return window.isNull(); }, 1000);
 }
 
 } // namespace
