@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and starts it: on the user's
 # display, or under a virtual X server (xvfb-run) when there is none.
-# Arguments are handed to the program (a .uvd file to open).
+# Arguments are handed to the program (a .uvd file to open); it starts in the
+# caller's folder, so a relative path names a file there.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root="$(cd "$(dirname "$0")/.." && pwd)"
 
 extra=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     extra=(xvfb xauth)
 fi
-bash scripts/install-deps.sh "${extra[@]}"
+bash "$root/scripts/install-deps.sh" "${extra[@]}"
 
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+case "$build" in
+/*) ;;
+*) build="$root/$build" ;;
+esac
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --target ferrowind --parallel "$(nproc)"
 
 if [ ${#extra[@]} -eq 0 ]; then
