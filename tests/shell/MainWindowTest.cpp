@@ -6,6 +6,7 @@
 #include "platform/widgets/TabStrip.h"
 #include "program/ProgramValues.h"
 #include "shell/RecentFiles.h"
+#include "shell/Version.h"
 #include "support/ScriptedResponder.h"
 
 #include <QAction>
@@ -55,6 +56,12 @@ TEST_F(ShellTest, StartsWithOneEmptyDocumentInTheNoDataState) {
     for (int i = 0; i < 7; ++i)
         EXPECT_FALSE(document->MSFlexGrid1(i)->isEnabled()) << i;
     EXPECT_FALSE(document->SSTab1()->isEnabled());
+}
+
+TEST(Version, CaptionsShowTheNumbersWithoutLeadingZeros) {
+    EXPECT_EQ(shell::MainCaption({0, 1, 2}), QStringLiteral("KG-UV Ferrowind v0.1.2 (BETA)"));
+    EXPECT_EQ(shell::StatusPanelText({0, 1, 2}),
+              QStringLiteral("KG-UV Ferrowind v0.1.2 - KG-UV Ferrowind developers"));
 }
 
 TEST_F(ShellTest, MenuTreeAndToolbarCarryTheirNamesAndCaptions) {
