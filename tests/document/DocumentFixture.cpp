@@ -180,3 +180,16 @@ QStringList EmptyRow(int row) {
     cells[0] = QString::number(row);
     return cells;
 }
+
+void ExpectLastBox(const ScriptedResponder& dialogs, const QString& text, const QString& title,
+                   int icon, int buttons) {
+    ASSERT_FALSE(dialogs.shown().isEmpty());
+    const platform::DialogCall& box = dialogs.shown().last();
+    EXPECT_EQ(box.kind, platform::DialogKind::Message);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.title, title);
+    EXPECT_EQ(box.icon, icon);
+    if (buttons >= 0) {
+        EXPECT_EQ(box.buttons, buttons);
+    }
+}

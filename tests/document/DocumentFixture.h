@@ -6,9 +6,11 @@
 #include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/widgets/FlexGrid.h"
+#include "support/ScriptedResponder.h"
 #include "support/TestUtil.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -22,13 +24,20 @@ public:
     QStringList calls;
     // What SaveData does; by default it saves nothing and reports so.
     std::function<bool()> saveData = [] { return false; };
+    bool autoShift = false;
+    QMap<QString, bool> menuEnabled;
+    QMap<int, bool> buttonEnabled;
+    QStringList menus;     // the column menus asked for, in order
+    QStringList clipboard; // CellCut, CellCopy, CellPaste, in order
 
     void InitGUI() override { calls << QStringLiteral("InitGUI"); }
     void EnableGUI() override { calls << QStringLiteral("EnableGUI"); }
     void CheckGUI() override { calls << QStringLiteral("CheckGUI"); }
-    void SetMenuEnabled(const QString&, bool) override {}
-    void SetToolbarButtonEnabled(int, bool) override {}
-    bool AutoShiftChecked() const override { return false; }
+    void SetMenuEnabled(const QString& name, bool enabled) override { menuEnabled[name] = enabled; }
+    void SetToolbarButtonEnabled(int index, bool enabled) override {
+        buttonEnabled[index] = enabled;
+    }
+    bool AutoShiftChecked() const override { return autoShift; }
     bool SaveData() override {
         calls << QStringLiteral("SaveData");
         return saveData();
@@ -41,15 +50,15 @@ public:
     QString GetBandLimit(int) override { return QString(); }
     void SetBandLimit(int, const QString&) override {}
     bool CheckBandLimits(QStringList&) override { return true; }
-    void CellCut() override {}
-    void CellCopy() override {}
-    void CellPaste() override {}
+    void CellCut() override { clipboard << QStringLiteral("CellCut"); }
+    void CellCopy() override { clipboard << QStringLiteral("CellCopy"); }
+    void CellPaste() override { clipboard << QStringLiteral("CellPaste"); }
     void InsertBlank() override {}
     void Delete() override {}
     void InsertCut() override {}
     void SetMass(const QString&) override {}
     void IncrementTags() override {}
-    void ShowColumnMenu(const QString&, const QPoint&) override {}
+    void ShowColumnMenu(const QString& name, const QPoint&) override { menus << name; }
     int32_t GetRow() override { return 0; }
     void Find(const QString&, int16_t) override {}
     void TestSort(const QString&, int, const QString&) override {}
@@ -84,6 +93,10 @@ QStringList ColumnTexts(const platform::FlexGrid& grid, int col, int firstRow = 
 QList<int> Widths(const platform::FlexGrid& grid);
 // The cells of an unused memory row.
 QStringList EmptyRow(int row);
+// The last message box the responder saw: its text, title, icon and, when
+// given, its buttons.
+void ExpectLastBox(const ScriptedResponder& dialogs, const QString& text, const QString& title,
+                   int icon, int buttons = -1);
 
 class DocumentTest : public TempDirTest {
 protected:

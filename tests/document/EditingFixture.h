@@ -14,36 +14,14 @@
 #include "program/ProgramValues.h"
 
 #include <QAbstractItemView>
-#include <QMap>
 #include <algorithm>
-
-// Records what the editing code asks of the shell.
-class RecordingMainWindow : public FakeMainWindow {
-public:
-    bool autoShift = false;
-    QMap<QString, bool> menuEnabled;
-    QMap<int, bool> buttonEnabled;
-    QStringList menus;     // the column menus asked for, in order
-    QStringList clipboard; // CellCut, CellCopy, CellPaste, in order
-
-    void SetMenuEnabled(const QString& name, bool enabled) override { menuEnabled[name] = enabled; }
-    void SetToolbarButtonEnabled(int index, bool enabled) override {
-        buttonEnabled[index] = enabled;
-    }
-    bool AutoShiftChecked() const override { return autoShift; }
-    void CellCut() override { clipboard << QStringLiteral("CellCut"); }
-    void CellCopy() override { clipboard << QStringLiteral("CellCopy"); }
-    void CellPaste() override { clipboard << QStringLiteral("CellPaste"); }
-    void ShowColumnMenu(const QString& name, const QPoint&) override { menus << name; }
-};
 
 class EditingTest : public DocumentTest {
 protected:
     void SetUp() override {
         DocumentTest::SetUp();
-        doc = NewDocument();
+        doc = OpenedDocument();
         doc->resize(1400, 900);
-        ASSERT_TRUE(doc->OpenFile(RealisticFile()));
         doc->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(doc.get()));
         ASSERT_TRUE(grid(0).takeFocus());
@@ -107,6 +85,5 @@ protected:
     }
     QString cell(int index, int row, int col) { return grid(index).textMatrix(row, col); }
 
-    RecordingMainWindow shell;
     std::unique_ptr<frmDocument> doc;
 };

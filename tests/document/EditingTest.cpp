@@ -49,7 +49,7 @@ TEST_F(EditingTest, TypedFrequencyIsCorrectedInTheCellWhileTheEditorKeepsIt) {
 }
 
 TEST_F(EditingTest, DoubleClickOpensTheEditorAndAClickElsewhereCommitsWithAutoShift) {
-    shell.autoShift = true;
+    mainWindow.autoShift = true;
     doubleClick(0, 13, col(RX));
     ASSERT_TRUE(txtOpen());
     EXPECT_EQ(grid(0).highLight(), platform::flexHighlightNever);
@@ -73,7 +73,7 @@ TEST_F(EditingTest, DoubleClickOpensTheEditorAndAClickElsewhereCommitsWithAutoSh
 }
 
 TEST_F(EditingTest, OnlyTheRXCellRunsTheCommit) {
-    shell.autoShift = true;
+    mainWindow.autoShift = true;
     // Channel 9 has no TX frequency: renaming it leaves it so.
     const QStringList before = Row(grid(0), 9);
     go(0, 9, col(Name));
@@ -321,39 +321,39 @@ TEST_F(EditingTest, RightPressOpensTheMenuOfTheColumn) {
     QStringList expected;
     for (const char* m : menus)
         expected << m;
-    EXPECT_EQ(shell.menus, expected);
+    EXPECT_EQ(mainWindow.menus, expected);
 
     // The "#" column: the row menu, whatever the selection.
-    shell.menus.clear();
+    mainWindow.menus.clear();
     grid(0).setRow(5);
     grid(0).setCol(2);
     grid(0).setRowSel(8);
     rightPress(0, 6, 0);
-    EXPECT_EQ(shell.menus, QStringList{"mnuEdit"});
+    EXPECT_EQ(mainWindow.menus, QStringList{"mnuEdit"});
 
     // A larger selection stays, and its column chooses the menu.
-    shell.menus.clear();
+    mainWindow.menus.clear();
     grid(0).setRow(5);
     grid(0).setCol(col(Power));
     grid(0).setRowSel(9);
     rightPress(0, 12, col(Scan));
-    EXPECT_EQ(shell.menus, QStringList{"mnu7"});
+    EXPECT_EQ(mainWindow.menus, QStringList{"mnu7"});
     EXPECT_EQ(QPoint(grid(0).row(), grid(0).col()), QPoint(5, col(Power)));
     EXPECT_EQ(grid(0).rowSel(), 9);
 
     // The header row moves the column but never the row.
-    shell.menus.clear();
+    mainWindow.menus.clear();
     go(0, 4, 2);
     rightPress(0, 0, col(Dev));
-    EXPECT_EQ(shell.menus, QStringList{"mnu8"});
+    EXPECT_EQ(mainWindow.menus, QStringList{"mnu8"});
     EXPECT_EQ(QPoint(grid(0).row(), grid(0).col()), QPoint(4, col(Dev)));
 
     // Moved columns take their menus along.
-    shell.menus.clear();
+    mainWindow.menus.clear();
     std::swap(Program().ColumnTable[Power].Order, Program().ColumnTable[Dev].Order);
     go(0, 4, 1);
     rightPress(0, 4, 6);
-    EXPECT_EQ(shell.menus, QStringList{"mnu8"});
+    EXPECT_EQ(mainWindow.menus, QStringList{"mnu8"});
 }
 
 TEST_F(EditingTest, RightPressClosesTheEditorAndSettingsGridsHaveNoMenu) {
@@ -362,16 +362,16 @@ TEST_F(EditingTest, RightPressClosesTheEditorAndSettingsGridsHaveNoMenu) {
     rightPress(0, 3, col(Name));
     EXPECT_FALSE(txtOpen());
     EXPECT_EQ(cell(0, 11, col(Scan)), "ON"); // committed
-    EXPECT_EQ(shell.menus, QStringList{"mnu11"});
+    EXPECT_EQ(mainWindow.menus, QStringList{"mnu11"});
 
-    shell.menus.clear();
+    mainWindow.menus.clear();
     for (int g = 1; g <= 3; ++g) {
         showTab(g);
         go(g, 1, 2);
         rightPress(g, 3, 1);
         EXPECT_EQ(QPoint(grid(g).row(), grid(g).col()), QPoint(1, 2)) << g;
     }
-    EXPECT_TRUE(shell.menus.isEmpty());
+    EXPECT_TRUE(mainWindow.menus.isEmpty());
 }
 
 TEST_F(EditingTest, TabChangeEnablesTheCommandsOfTheTab) {
@@ -385,11 +385,11 @@ TEST_F(EditingTest, TabChangeEnablesTheCommandsOfTheTab) {
         ASSERT_EQ(doc->SSTab1()->tab(), tab);
         EXPECT_EQ(doc->EditGrid, tab);
         for (const QString& name : menuNames)
-            EXPECT_EQ(shell.menuEnabled.value(name, tab != 0), tab == 0) << name.toStdString();
+            EXPECT_EQ(mainWindow.menuEnabled.value(name, tab != 0), tab == 0) << name.toStdString();
         for (int b : buttons)
-            EXPECT_EQ(shell.buttonEnabled.value(b, tab != 0), tab == 0) << b;
-        EXPECT_EQ(shell.menuEnabled.size(), menuNames.size());
-        EXPECT_EQ(shell.buttonEnabled.size(), buttons.size());
+            EXPECT_EQ(mainWindow.buttonEnabled.value(b, tab != 0), tab == 0) << b;
+        EXPECT_EQ(mainWindow.menuEnabled.size(), menuNames.size());
+        EXPECT_EQ(mainWindow.buttonEnabled.size(), buttons.size());
         for (int g = 0; g < frmDocument::GridCount; ++g)
             EXPECT_EQ(grid(g).isVisible(), g == tab);
     }
@@ -400,13 +400,13 @@ TEST_F(EditingTest, ClipboardKeysReachTheShell) {
     key(Qt::Key_C, Qt::ControlModifier);
     key(Qt::Key_V, Qt::ControlModifier);
     key(Qt::Key_X, Qt::ControlModifier); // not whole rows: no cut
-    EXPECT_EQ(shell.clipboard, QStringList({"CellCopy", "CellPaste"}));
+    EXPECT_EQ(mainWindow.clipboard, QStringList({"CellCopy", "CellPaste"}));
     EXPECT_FALSE(txtOpen());
 
     QTest::mouseClick(grid(0).viewport(), Qt::LeftButton, {}, cellCentre(0, 6, 0));
     ASSERT_EQ(grid(0).colSel(), grid(0).cols() - 1);
     key(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(shell.clipboard.last(), "CellCut");
+    EXPECT_EQ(mainWindow.clipboard.last(), "CellCut");
     EXPECT_TRUE(doc->IsRowSelected());
 }
 
@@ -419,6 +419,24 @@ TEST_F(EditingTest, RowChangesFollowTheCurrentRow) {
     doc->RowChangeBusy = false;
     grid(1).setRow(5); // any grid: the memory grid's row is kept
     EXPECT_EQ(doc->PreviousRow, 19);
+}
+
+// The selection bounds come out ascending whichever way the user dragged.
+TEST_F(EditingTest, SelectionBoundsAreAscendingForADragInAnyDirection) {
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(grid(0).viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(grid(0).viewport(), to);
+        QTest::mouseRelease(grid(0).viewport(), Qt::LeftButton, {}, to);
+        doc->SetSelection();
+        return QList<int>{doc->SelTopRow, doc->SelBottomRow, doc->SelLeftCol, doc->SelRightCol};
+    };
+    const QPoint upperLeft = cellCentre(0, 2, 1);
+    const QPoint lowerRight = cellCentre(0, 5, 3);
+    EXPECT_EQ(drag(upperLeft, lowerRight), QList<int>({2, 5, 1, 3}));
+    EXPECT_EQ(grid(0).row(), 2);
+    EXPECT_EQ(drag(lowerRight, upperLeft), QList<int>({2, 5, 1, 3}));
+    EXPECT_EQ(grid(0).row(), 5);
+    EXPECT_EQ(grid(0).rowSel(), 2);
 }
 
 TEST_F(EditingTest, MovesFromAnEditorBringTheCellIntoView) {
@@ -448,7 +466,7 @@ TEST_F(EditingTest, HighlightFollowsClicksAndKeepsAWholeRowSelection) {
     EXPECT_EQ(grid(0).cellBackColor(6, 0), 0); // the channel number keeps its colour
     EXPECT_EQ(doc->PreviousRow, 6);
     key(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(shell.clipboard, QStringList{"CellCut"});
+    EXPECT_EQ(mainWindow.clipboard, QStringList{"CellCut"});
 
     QTest::mouseClick(grid(0).viewport(), Qt::LeftButton, {}, cellCentre(0, 8, 3));
     EXPECT_EQ(grid(0).cellBackColor(6, last), 0);

@@ -227,10 +227,7 @@ TEST_F(DocumentTest, FillGridErrorIsShownAndDrawingComesBackOn) {
     ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
     doc->FillGrid();
-    ASSERT_EQ(dialogs.shown().size(), 1);
-    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Error 13: Type mismatch"));
-    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(dialogs.shown()[0].icon, 48);
+    ExpectLastBox(dialogs, "Error 13: Type mismatch", "Error", platform::vbExclamation);
     for (int g = 0; g < frmDocument::GridCount; ++g)
         EXPECT_TRUE(doc->MSFlexGrid1(g)->redraw()) << g;
 }

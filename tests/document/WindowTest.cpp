@@ -259,47 +259,37 @@ TEST_F(DocumentTest, ClosePromptAnswers) {
     doc->MSFlexGrid1(0)->setTextMatrix(3, 1, QStringLiteral("S20X"));
     const QString prompt = path + QStringLiteral("\r\n\r\nThe KG-UV data has changed.\r\n"
                                                  "Do you want to save the changes?");
-    {
-        ScriptedResponder dialogs;
-        dialogs.answerMessage(platform::vbCancel);
-        EXPECT_FALSE(doc->close());
-        ASSERT_EQ(dialogs.shown().size(), 1);
-        const platform::DialogCall& box = dialogs.shown()[0];
-        EXPECT_EQ(box.text, prompt);
-        EXPECT_EQ(box.title, QStringLiteral("KG-UV Ferrowind"));
-        EXPECT_EQ(box.icon, platform::vbExclamation);
-        EXPECT_EQ(box.buttons, platform::vbYesNoCancel);
-        EXPECT_EQ(doc->Caption(), path);
-    }
-    {
-        // Yes, and the save did not happen (Save As cancelled): the window
-        // stays open as for Cancel.
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbCancel);
+    EXPECT_FALSE(doc->close());
+    ExpectLastBox(dialogs, prompt, "KG-UV Ferrowind", platform::vbExclamation,
+                  platform::vbYesNoCancel);
+    EXPECT_EQ(doc->Caption(), path);
+
+    // Yes, and the save did not happen (Save As cancelled): the window stays
+    // open as for Cancel.
+    Program().SaveCancelled = true;
+    bool cancelledFlagSeen = true;
+    mainWindow.saveData = [&] {
+        cancelledFlagSeen = Program().SaveCancelled;
         Program().SaveCancelled = true;
-        bool cancelledFlagSeen = true;
-        mainWindow.saveData = [&] {
-            cancelledFlagSeen = Program().SaveCancelled;
-            Program().SaveCancelled = true;
-            return false;
-        };
-        ScriptedResponder dialogs;
-        dialogs.answerMessage(platform::vbYes);
-        EXPECT_FALSE(doc->close());
-        EXPECT_FALSE(cancelledFlagSeen);
-        EXPECT_TRUE(mainWindow.calls.contains(QStringLiteral("SaveData")));
-        EXPECT_FALSE(mainWindow.calls.contains(QStringLiteral("CheckGUI")));
-    }
-    {
-        // Yes, and the main window saves: the file holds the edit.
-        mainWindow.saveData = [&] {
-            doc->SaveFile(doc->Caption());
-            return true;
-        };
-        ScriptedResponder dialogs;
-        dialogs.answerMessage(platform::vbYes);
-        EXPECT_TRUE(doc->close());
-        EXPECT_EQ(doc->Caption(), QString());
-        EXPECT_TRUE(mainWindow.calls.contains(QStringLiteral("CheckGUI")));
-    }
+        return false;
+    };
+    dialogs.answerMessage(platform::vbYes);
+    EXPECT_FALSE(doc->close());
+    EXPECT_FALSE(cancelledFlagSeen);
+    EXPECT_TRUE(mainWindow.calls.contains(QStringLiteral("SaveData")));
+    EXPECT_FALSE(mainWindow.calls.contains(QStringLiteral("CheckGUI")));
+
+    // Yes, and the main window saves: the file holds the edit.
+    mainWindow.saveData = [&] {
+        doc->SaveFile(doc->Caption());
+        return true;
+    };
+    dialogs.answerMessage(platform::vbYes);
+    EXPECT_TRUE(doc->close());
+    EXPECT_EQ(doc->Caption(), QString());
+    EXPECT_TRUE(mainWindow.calls.contains(QStringLiteral("CheckGUI")));
     clsVUROVA saved;
     saved.OpenFile(path);
     EXPECT_EQ(saved.Name(3), QStringLiteral("S20X"));
@@ -328,9 +318,7 @@ TEST_F(DocumentTest, OpenFileRefusals) {
          {QStringLiteral("a.tw"), QStringLiteral("b.TW"), QStringLiteral("cTw")}) {
         dialogs.answerMessage(platform::vbOK);
         EXPECT_FALSE(doc->OpenFile(tempPath(name)));
-        EXPECT_EQ(dialogs.shown().last().text, twText);
-        EXPECT_EQ(dialogs.shown().last().title, QStringLiteral("Error"));
-        EXPECT_EQ(dialogs.shown().last().icon, platform::vbInformation);
+        ExpectLastBox(dialogs, twText, "Error", platform::vbInformation);
     }
 
     const QString shortFile = tempPath(QStringLiteral("short.uvd"));
@@ -389,12 +377,9 @@ TEST_F(DocumentTest, ActivationAndDoubleClickFollowTheImage) {
     ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
     QTest::mouseDClick(doc->MSFlexGrid1(0)->viewport(), Qt::LeftButton);
-    ASSERT_EQ(dialogs.shown().size(), 1);
-    EXPECT_EQ(dialogs.shown()[0].text,
-              QStringLiteral("You must open a saved file or read from the radio before you "
-                             "can edit data!"));
-    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("KG-UV Ferrowind"));
-    EXPECT_EQ(dialogs.shown()[0].icon, platform::vbExclamation);
+    ExpectLastBox(dialogs,
+                  "You must open a saved file or read from the radio before you can edit data!",
+                  "KG-UV Ferrowind", platform::vbExclamation);
 
     ASSERT_TRUE(doc->OpenFile(RealisticFile()));
     doc->SSTab1()->setEnabled(true);
@@ -520,34 +505,6 @@ TEST_F(DocumentTest, TinyWindowKeepsTheLastGoodLayout) {
     EXPECT_EQ(platform::WidthTwips(doc->MSFlexGrid1(0)), twips(9000 - 350));
     EXPECT_EQ(platform::HeightTwips(doc->MSFlexGrid1(0)), twips(6000 - 950));
     EXPECT_EQ(platform::HeightTwips(doc->MSFlexGrid1(6)), twips(6000 - 1950));
-}
-
-// The selection bounds come out ascending whichever way the user dragged.
-TEST_F(DocumentTest, SelectionBoundsAreAscendingForADragInAnyDirection) {
-    auto doc = NewDocument();
-    FlexGrid& grid = *doc->MSFlexGrid1(0);
-    // The centre of a cell in the grid's viewport, from its twips measures.
-    const auto centre = [&grid](int row, int col) {
-        grid.setRow(row);
-        grid.setCol(col);
-        return QPoint(platform::TwipsToPixels(grid.cellLeft() + grid.cellWidth() / 2),
-                      platform::TwipsToPixels(grid.cellTop() + grid.cellHeight() / 2)) -
-               grid.viewport()->pos();
-    };
-    const QPoint upperLeft = centre(2, 1);
-    const QPoint lowerRight = centre(5, 3);
-    const auto drag = [&](QPoint from, QPoint to) {
-        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(grid.viewport(), to);
-        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
-        doc->SetSelection();
-        return QList<int>{doc->SelTopRow, doc->SelBottomRow, doc->SelLeftCol, doc->SelRightCol};
-    };
-    EXPECT_EQ(drag(upperLeft, lowerRight), QList<int>({2, 5, 1, 3}));
-    EXPECT_EQ(grid.row(), 2);
-    EXPECT_EQ(drag(lowerRight, upperLeft), QList<int>({2, 5, 1, 3}));
-    EXPECT_EQ(grid.row(), 5);
-    EXPECT_EQ(grid.rowSel(), 2);
 }
 
 TEST_F(DocumentTest, InitgridReportsAFontSizeThatIsNoNumber) {
