@@ -286,6 +286,9 @@ private:
     IDocument* active_ = nullptr;
     int32_t documentCounter_ = 0;
     bool closing_ = false;
+    // The one file dialog keeps the default extension the last save dialog
+    // set; the open dialogs set none of their own.
+    QString dialogDefaultExt_;
 };
 
 #undef FERROWIND_TOP_MENU

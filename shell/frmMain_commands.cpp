@@ -75,12 +75,14 @@ QString frmMain::AskOpenFile(const QString& title, const QString& filter) {
     platform::FileDialogRequest request;
     request.title = title;
     request.filter = filter;
+    request.defaultExt = dialogDefaultExt_;
     const platform::FileDialogResult result = platform::GetOpenFileName(this, request);
     return result.accepted ? result.fileName : QString();
 }
 
 QString frmMain::OverwriteLoop(const QString& title, const QString& filter,
                                const QString& defaultExt) {
+    dialogDefaultExt_ = defaultExt;
     for (;;) {
         platform::FileDialogRequest request;
         request.title = title;

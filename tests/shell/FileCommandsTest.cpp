@@ -307,6 +307,27 @@ TEST_F(FileCommandsTest, FailedExportReportsTheErrorAndChangesNothing) {
     EXPECT_EQ(Captions(), QStringList{path});
 }
 
+// The program has one file dialog: an open dialog gets no default extension of
+// its own and keeps the one the last Save, Save As or Export to .TW set.
+TEST_F(FileCommandsTest, OpenDialogsKeepTheLastSaveDialogsDefaultExtension) {
+    const QString path = UvdFile();
+    Start(path);
+    dialogs.cancelOpenFile();
+    main->mnuFileOpen_Click();
+    dialogs.answerSaveFile(tempPath(QStringLiteral("export.tw"))).cancelOpenFile();
+    main->mnuExportTW_Click();
+    main->mnuFileOpen_Click();
+    dialogs.cancelSaveFile().cancelOpenFile();
+    main->mnuFileSaveAs_Click();
+    main->mnuImportTW_Click();
+
+    QStringList extensions;
+    for (const platform::FileDialogRequest& request : FileDialogs())
+        extensions << request.title + QLatin1Char('=') + request.defaultExt;
+    EXPECT_EQ(extensions, QStringList({"Open=", "Export to TW...=tw", "Open=tw", "Save As=uvd",
+                                       "Import from TW...=uvd"}));
+}
+
 TEST_F(FileCommandsTest, NewAddsAWindowAndLeavesTheOthers) {
     const QString path = UvdFile();
     Start(path);
