@@ -1,59 +1,64 @@
 #include "DocumentFixture.h"
 
+#include <iterator>
+
 namespace {
+
+// Per-channel setters in the order a channel is programmed: RX first, as it
+// puts the channel in use.
+using FieldSetter = void (clsVUROVA::*)(int, const QString&);
+constexpr FieldSetter kFields[] = {&clsVUROVA::setRXFrequency, &clsVUROVA::setTXFrequency,
+                                   &clsVUROVA::setName,        &clsVUROVA::setDecode,
+                                   &clsVUROVA::setEncode,      &clsVUROVA::setTXPower,
+                                   &clsVUROVA::setScanAdd,     &clsVUROVA::setWN,
+                                   &clsVUROVA::setBusyLock,    &clsVUROVA::setGroup};
 
 struct Channel {
     int ch;
-    const char* name;
-    const char* rx;
-    const char* tx;
-    const char* decode;
-    const char* encode;
-    const char* power;
-    const char* scan;
-    const char* wn;
-    const char* busy;
-    const char* group;
+    const char* field[std::size(kFields)]; // nullptr: not set
 };
 
+void Program(clsVUROVA& image, const Channel& c) {
+    for (size_t k = 0; k < std::size(kFields); ++k) {
+        if (c.field[k])
+            (image.*kFields[k])(c.ch, QString::fromLatin1(c.field[k]));
+    }
+}
+
 // Repeaters, simplex and PMR-style channels as a ham would program them.
+// clang-format off
 constexpr Channel kChannels[] = {
-    {1, "GB3WH", "145.6", "145", "OFF", "118.8", "HIGH", "ON", "WIDE", "OFF", "Swindon rpt"},
-    {2, "GB3BS", "145.7375", "145.1375", "OFF", "77", "HIGH", "ON", "WIDE", "ON", "Bristol"},
-    {3, "S20", "145.5", "145.5", "OFF", "OFF", "LOW", "ON", "WIDE", "OFF", "Calling"},
-    {4, "S22", "145.55", "145.55", "OFF", "OFF", "LOW", "OFF", "WIDE", "OFF", ""},
-    {5, "GB3ZB", "433.0", "434.6", "71.9", "71.9", "HIGH", "ON", "NARR", "OFF", "70cm rpt"},
-    {6, "GB7BS", "439.5375", "430.5375", "OFF", "OFF", "HIGH", "ON", "NARR", "ON", "DV gateway"},
-    {7, "PMR1", "446.00625", "446.00625", "D023N", "D023N", "LOW", "ON", "NARR", "OFF", "PMR"},
-    {8, "PMR2", "446.01875", "446.01875", "D754I", "D754I", "LOW", "ON", "NARR", "OFF", "PMR"},
-    {9, "APRS", "144.8", "", "OFF", "OFF", "LOW", "OFF", "WIDE", "OFF", "RX only"},
-    {10, "ISS", "145.8", "", "OFF", "OFF", "HIGH", "OFF", "WIDE", "OFF", "Downlink"},
-    {12, "MARINE", "156.8", "", "OFF", "OFF", "LOW", "ON", "WIDE", "OFF", "Ch 16"},
-    {15, "GB3NB", "145.6625", "145.0625", "OFF", "94.8", "HIGH", "ON", "WIDE", "OFF", "Norwich"},
-    {20, "UHF S", "433.5", "433.5", "OFF", "OFF", "HIGH", "ON", "NARR", "OFF", "70cm call"},
-    {21, "RAYNET", "144.775", "144.775", "127.3", "127.3", "HIGH", "ON", "WIDE", "ON", ""},
-    {33, "AIR", "136.975", "", "OFF", "OFF", "LOW", "ON", "WIDE", "OFF", "Ops"},
-    {64, "SAT UP", "435.3", "145.92", "OFF", "67", "HIGH", "OFF", "NARR", "OFF", "SO-50"},
-    {100, "TEST", "440", "445", "D125N", "D125N", "LOW", "OFF", "WIDE", "ON", "Bench"},
-    {127, "LAST1", "170.0", "170.0", "OFF", "OFF", "LOW", "ON", "NARR", "OFF", ""},
-    {128, "LAST2", "470.0", "470.0", "OFF", "OFF", "LOW", "ON", "NARR", "OFF", "Top row"},
+    {1, {"145.6", "145", "GB3WH", "OFF", "118.8", "HIGH", "ON", "WIDE", "OFF", "Swindon rpt"}},
+    {2, {"145.7375", "145.1375", "GB3BS", "OFF", "77", "HIGH", "ON", "WIDE", "ON", "Bristol"}},
+    {3, {"145.5", "145.5", "S20", "OFF", "OFF", "LOW", "ON", "WIDE", "OFF", "Calling"}},
+    {4, {"145.55", "145.55", "S22", "OFF", "OFF", "LOW", "OFF", "WIDE", "OFF", ""}},
+    {5, {"433.0", "434.6", "GB3ZB", "71.9", "71.9", "HIGH", "ON", "NARR", "OFF", "70cm rpt"}},
+    {6, {"439.5375", "430.5375", "GB7BS", "OFF", "OFF", "HIGH", "ON", "NARR", "ON", "DV gateway"}},
+    {7, {"446.00625", "446.00625", "PMR1", "D023N", "D023N", "LOW", "ON", "NARR", "OFF", "PMR"}},
+    {8, {"446.01875", "446.01875", "PMR2", "D754I", "D754I", "LOW", "ON", "NARR", "OFF", "PMR"}},
+    {9, {"144.8", "", "APRS", "OFF", "OFF", "LOW", "OFF", "WIDE", "OFF", "RX only"}},
+    {10, {"145.8", "", "ISS", "OFF", "OFF", "HIGH", "OFF", "WIDE", "OFF", "Downlink"}},
+    {12, {"156.8", "", "MARINE", "OFF", "OFF", "LOW", "ON", "WIDE", "OFF", "Ch 16"}},
+    {15, {"145.6625", "145.0625", "GB3NB", "OFF", "94.8", "HIGH", "ON", "WIDE", "OFF", "Norwich"}},
+    {20, {"433.5", "433.5", "UHF S", "OFF", "OFF", "HIGH", "ON", "NARR", "OFF", "70cm call"}},
+    {21, {"144.775", "144.775", "RAYNET", "127.3", "127.3", "HIGH", "ON", "WIDE", "ON", ""}},
+    {33, {"136.975", "", "AIR", "OFF", "OFF", "LOW", "ON", "WIDE", "OFF", "Ops"}},
+    {64, {"435.3", "145.92", "SAT UP", "OFF", "67", "HIGH", "OFF", "NARR", "OFF", "SO-50"}},
+    {100, {"440", "445", "TEST", "D125N", "D125N", "LOW", "OFF", "WIDE", "ON", "Bench"}},
+    {127, {"170.0", "170.0", "LAST1", "OFF", "OFF", "LOW", "ON", "NARR", "OFF", ""}},
+    {128, {"470.0", "470.0", "LAST2", "OFF", "OFF", "LOW", "ON", "NARR", "OFF", "Top row"}},
 };
+constexpr Channel kVfos[] = {
+    {clsVUROVA::VfoA, {"145.5", "145.5", nullptr, "OFF", "88.5", "HIGH", nullptr, "WIDE"}},
+    {clsVUROVA::VfoB, {"433.5", "433.5", nullptr, "D023N", "OFF", "LOW", nullptr, "NARR"}},
+};
+// clang-format on
 
 void ProgramChannels(clsVUROVA& image) {
     for (int ch = 1; ch <= clsVUROVA::ChannelCount; ++ch)
         image.BlankMemory(ch);
-    for (const Channel& c : kChannels) {
-        image.setRXFrequency(c.ch, QString::fromLatin1(c.rx));
-        image.setTXFrequency(c.ch, QString::fromLatin1(c.tx));
-        image.setName(c.ch, QString::fromLatin1(c.name));
-        image.setDecode(c.ch, QString::fromLatin1(c.decode));
-        image.setEncode(c.ch, QString::fromLatin1(c.encode));
-        image.setTXPower(c.ch, QString::fromLatin1(c.power));
-        image.setScanAdd(c.ch, QString::fromLatin1(c.scan));
-        image.setWN(c.ch, QString::fromLatin1(c.wn));
-        image.setBusyLock(c.ch, QString::fromLatin1(c.busy));
-        image.setGroup(c.ch, QString::fromLatin1(c.group));
-    }
+    for (const Channel& c : kChannels)
+        Program(image, c);
     const char* limits[8] = {"136", "174", "400", "480", "136", "174", "400", "480"};
     for (int i = 0; i < 8; ++i)
         image.setBandLimit(i, QString::fromLatin1(limits[i]));
@@ -85,24 +90,14 @@ void ProgramSettings(clsVUROVA& image) {
     image.setDualReceive(QStringLiteral("ON"));
     image.setCurrentVFO(QStringLiteral("VFO A"));
 
+    for (const Channel& vfo : kVfos)
+        Program(image, vfo);
     image.setDisplayModeA(image.DisplayMode_OPT().value(1));
     image.setDisplayModeB(image.DisplayMode_OPT().value(2));
-    image.setRXFrequency(clsVUROVA::VfoA, QStringLiteral("145.5"));
-    image.setRXFrequency(clsVUROVA::VfoB, QStringLiteral("433.5"));
-    image.setTXFrequency(clsVUROVA::VfoA, QStringLiteral("145.5"));
-    image.setTXFrequency(clsVUROVA::VfoB, QStringLiteral("433.5"));
     image.setSquelchSettingA(image.SquelchSetting_OPT().value(3));
     image.setSquelchSettingB(image.SquelchSetting_OPT().value(5));
     image.setFrequencyStepA(image.FrequencyStep_OPT().value(2));
     image.setFrequencyStepB(image.FrequencyStep_OPT().value(4));
-    image.setTXPower(clsVUROVA::VfoA, QStringLiteral("HIGH"));
-    image.setTXPower(clsVUROVA::VfoB, QStringLiteral("LOW"));
-    image.setEncode(clsVUROVA::VfoA, QStringLiteral("88.5"));
-    image.setEncode(clsVUROVA::VfoB, QStringLiteral("OFF"));
-    image.setDecode(clsVUROVA::VfoA, QStringLiteral("OFF"));
-    image.setDecode(clsVUROVA::VfoB, QStringLiteral("D023N"));
-    image.setWN(clsVUROVA::VfoA, QStringLiteral("WIDE"));
-    image.setWN(clsVUROVA::VfoB, QStringLiteral("NARR"));
     image.setShiftDirectionA(image.ShiftDirection_OPT().value(1));
     image.setShiftDirectionB(image.ShiftDirection_OPT().value(0));
     image.setShiftFrequencyA(QStringLiteral("0.60"));

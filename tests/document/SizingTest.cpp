@@ -105,21 +105,6 @@ TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
     EXPECT_EQ(memory.font().pointSizeF(), 14.0);
 }
 
-TEST_F(SizingTest, EmptyColumnsGetThePaddingAndCaptionsCount) {
-    auto doc = OpenedDocument();
-    FlexGrid& memory = *doc->MSFlexGrid1(0);
-    const int notesCol = GridColumnOf(FrequencyRules::ColGroupNotes);
-    for (int r = 1; r < memory.rows(); ++r)
-        memory.setTextMatrix(r, notesCol, QString());
-
-    doc->SizeCols();
-
-    const FlexGrid& placeholder = *doc->MSFlexGrid1(5);
-    for (int c = 0; c < placeholder.cols(); ++c)
-        EXPECT_EQ(placeholder.colWidth(c), 150);
-    EXPECT_EQ(memory.colWidth(notesCol), ExpectedWidth(*doc, memory.textMatrix(0, notesCol)));
-}
-
 TEST_F(SizingTest, HiddenColumnsShowUntilTheGridIsRebuilt) {
     auto doc = OpenedDocument();
     auto& notes = Program().ColumnTable[FrequencyRules::ColGroupNotes];
