@@ -1,61 +1,52 @@
+#include "LinkTestSupport.h"
+
 #include "link/CloneProtocol.h"
 
 #include <gtest/gtest.h>
 
 using namespace clonelink;
 
-namespace {
-
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-} // namespace
-
 TEST(CloneProtocol, FramesHoldTheirExactBytes) {
-    EXPECT_EQ(HiVurovaCommand(), bytes({0x48, 0x69, 0x57, 0x4F, 0x55, 0x58, 0x55, 0x4E, 0x02}));
-    EXPECT_EQ(IdentifyCommand(), bytes({0x02}));
-    EXPECT_EQ(AckByte(), bytes({0x06}));
-    EXPECT_EQ(ReadBlockCommand(0x0000), bytes({0x52, 0x00, 0x00, 0x40}));
-    EXPECT_EQ(ReadBlockCommand(0x1FC0), bytes({0x52, 0x1F, 0xC0, 0x40}));
-    EXPECT_EQ(ReadBlockCommand(BandLimitBlockAddress), bytes({0x52, 0x09, 0x70, 0x40}));
-    EXPECT_EQ(WriteBlockCommand(0x0010), bytes({0x57, 0x00, 0x10, 0x10}));
-    EXPECT_EQ(WriteBlockCommand(0x1FF0), bytes({0x57, 0x1F, 0xF0, 0x10}));
+    EXPECT_EQ(HiVurovaCommand(), Bytes({0x48, 0x69, 0x57, 0x4F, 0x55, 0x58, 0x55, 0x4E, 0x02}));
+    EXPECT_EQ(IdentifyCommand(), Bytes({0x02}));
+    EXPECT_EQ(AckByte(), Bytes({0x06}));
+    EXPECT_EQ(ReadBlockCommand(0x0000), Bytes({0x52, 0x00, 0x00, 0x40}));
+    EXPECT_EQ(ReadBlockCommand(0x1FC0), Bytes({0x52, 0x1F, 0xC0, 0x40}));
+    EXPECT_EQ(ReadBlockCommand(BandLimitBlockAddress), Bytes({0x52, 0x09, 0x70, 0x40}));
+    EXPECT_EQ(WriteBlockCommand(0x0010), Bytes({0x57, 0x00, 0x10, 0x10}));
+    EXPECT_EQ(WriteBlockCommand(0x1FF0), Bytes({0x57, 0x1F, 0xF0, 0x10}));
 }
 
 TEST(CloneProtocol, ProbeAnswersAcceptedAndRefused) {
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x06})), ProbeAnswer::Accepted);
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56})),
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x06})), ProbeAnswer::Accepted);
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56})),
               ProbeAnswer::AcceptedWithId);
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x15})), ProbeAnswer::Refused);
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x06, 0x06})), ProbeAnswer::Refused);
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39})),
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x15})), ProbeAnswer::Refused);
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x06, 0x06})), ProbeAnswer::Refused);
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39})),
               ProbeAnswer::Refused);
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x57})),
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x57})),
               ProbeAnswer::Refused);
-    EXPECT_EQ(ClassifyProbeAnswer(bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x00})),
+    EXPECT_EQ(ClassifyProbeAnswer(Bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x00})),
               ProbeAnswer::Refused);
     EXPECT_EQ(ClassifyProbeAnswer(QByteArray()), ProbeAnswer::Refused);
     EXPECT_EQ(RadioModel(), QStringLiteral("KG669V"));
 }
 
 TEST(CloneProtocol, ModelTextTakesSixBytesOfSevenOrEight) {
-    EXPECT_EQ(ModelText(bytes({0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x99})), "KG669V");
-    EXPECT_EQ(ModelText(bytes({0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x99})), "KG669V");
-    EXPECT_EQ(ModelText(bytes({0x4B, 0x47, 0x36, 0x36, 0x39, 0x56})), QString());
-    EXPECT_EQ(ModelText(bytes({0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x00, 0x00})), QString());
+    EXPECT_EQ(ModelText(Bytes({0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x99})), "KG669V");
+    EXPECT_EQ(ModelText(Bytes({0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x99})), "KG669V");
+    EXPECT_EQ(ModelText(Bytes({0x4B, 0x47, 0x36, 0x36, 0x39, 0x56})), QString());
+    EXPECT_EQ(ModelText(Bytes({0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x00, 0x00})), QString());
     // Bytes above 127 become their single-byte characters, not replacement marks.
-    EXPECT_EQ(ModelText(bytes({0x80, 0x41, 0x42, 0x43, 0x44, 0xE9, 0x00})),
+    EXPECT_EQ(ModelText(Bytes({0x80, 0x41, 0x42, 0x43, 0x44, 0xE9, 0x00})),
               QString::fromUtf8("\u20ac"
                                 "ABCD\u00e9"));
 }
 
 TEST(CloneProtocol, HexDumpAndCounts) {
-    EXPECT_EQ(ParseBytes(bytes({0x06, 0x06, 0x4B})), "06 06 4B");
-    EXPECT_EQ(ParseBytes(bytes({0x00, 0x0A, 0xFF})), "00 0A FF");
+    EXPECT_EQ(ParseBytes(Bytes({0x06, 0x06, 0x4B})), "06 06 4B");
+    EXPECT_EQ(ParseBytes(Bytes({0x00, 0x0A, 0xFF})), "00 0A FF");
     EXPECT_EQ(ParseBytes(QByteArray()), QString());
     EXPECT_EQ(LogCount(0), "00");
     EXPECT_EQ(LogCount(9), "09");
@@ -66,9 +57,9 @@ TEST(CloneProtocol, HexDumpAndCounts) {
 TEST(CloneProtocol, LogLineFormats) {
     EXPECT_EQ(TxLine("0.0156", HiVurovaCommand()),
               "0.0156   TX --> [09]    48 69 57 4F 55 58 55 4E 02");
-    EXPECT_EQ(RxLine("1.2500", bytes({0x06})), "1.2500   RX <-- [01]    06");
+    EXPECT_EQ(RxLine("1.2500", Bytes({0x06})), "1.2500   RX <-- [01]    06");
     EXPECT_EQ(NoResponseLine("0.9999"), "0.9999   RX --> [00]    No Response");
-    EXPECT_EQ(BufferDumpLine(bytes({0x52, 0x00})), "BUFFER DUMP <-- [02]    52 00");
+    EXPECT_EQ(BufferDumpLine(Bytes({0x52, 0x00})), "BUFFER DUMP <-- [02]    52 00");
     EXPECT_EQ(BufferDumpLine(QByteArray()), "BUFFER DUMP <-- [00]    ");
 }
 

@@ -1,5 +1,7 @@
 // The serial port over a real pseudo-terminal, with the simulated radio on
-// the other end.
+// the other end; and the simulated radio itself: its default answers, memory,
+// record, pacing and watch for forbidden frames. Its fault knobs are exercised,
+// byte for byte, by the probe, read and write tests.
 
 #include "LinkTestSupport.h"
 
@@ -7,25 +9,17 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
-#include <fcntl.h>
-#include <unistd.h>
 
 using platform::CommPort;
+using radiosim::FrameKind;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-QByteArray collect(CommPort& port, int count) {
-    WaitUntil([&] { return port.inBufferCount() >= count; }, 3000);
-    return port.input();
-}
+const QByteArray Probe = Bytes({0x48, 0x69, 0x57, 0x4F, 0x55, 0x58, 0x55, 0x4E, 0x02});
+const QByteArray Identify = Bytes({0x02});
+const QByteArray Ack = Bytes({0x06});
 
 } // namespace
 
@@ -61,10 +55,28 @@ TEST(PortSettings, RefusesValuesItCannotTake) {
     EXPECT_EQ(port.settings(), "19200,e,7,2");
 }
 
-class CommPortTest : public LinkTest {};
+class CommPortTest : public LinkTest {
+protected:
+    // A radio on port number n, and port opened on it.
+    radiosim::RadioSim& openOn(int n) {
+        radiosim::RadioSim& radio = addRadio();
+        mapPort(n, radio);
+        port.setCommPort(n);
+        port.setPortOpen(true);
+        return radio;
+    }
+
+    // Sends frame and collects the answer until count bytes or a timeout.
+    QByteArray exchange(const QByteArray& frame, int count) {
+        port.output(frame);
+        WaitUntil([&] { return port.inBufferCount() >= count; }, 3000);
+        return port.input();
+    }
+
+    CommPort port;
+};
 
 TEST_F(CommPortTest, MissingDeviceRaisesQtsNumberAndText) {
-    CommPort port;
     port.setCommPort(2);
     try {
         port.setPortOpen(true);
@@ -74,24 +86,19 @@ TEST_F(CommPortTest, MissingDeviceRaisesQtsNumberAndText) {
         EXPECT_FALSE(e.description().isEmpty());
     }
     EXPECT_FALSE(port.portOpen());
-    EXPECT_THROW(port.output(bytes({0x02})), platform::RuntimeError);
+    EXPECT_THROW(port.output(Bytes({0x02})), platform::RuntimeError);
     EXPECT_THROW(port.inBufferCount(), platform::RuntimeError);
 }
 
 TEST_F(CommPortTest, OpensAPseudoTerminalAndExchangesBytes) {
-    radiosim::RadioSim& radio = addRadio();
-    mapPort(4, radio);
-    CommPort port;
-    port.setCommPort(4);
     port.setSettings("9600,n,8,1");
     port.setDTREnable(true); // a pseudo-terminal has no modem lines: no error
     port.setRTSEnable(true);
-    port.setPortOpen(true);
+    const radiosim::RadioSim& radio = openOn(4);
     ASSERT_TRUE(port.portOpen());
     EXPECT_EQ(port.devicePath(), radio.slavePath());
 
-    port.output(bytes({0x48, 0x69, 0x57, 0x4F, 0x55, 0x58, 0x55, 0x4E, 0x02}));
-    EXPECT_EQ(collect(port, 1), bytes({0x06}));
+    EXPECT_EQ(exchange(Probe, 1), Ack);
     EXPECT_EQ(port.inBufferCount(), 0);
     EXPECT_EQ(port.input(), QByteArray()); // an empty buffer reads as no bytes
     port.setPortOpen(false);
@@ -100,45 +107,33 @@ TEST_F(CommPortTest, OpensAPseudoTerminalAndExchangesBytes) {
 }
 
 TEST_F(CommPortTest, ReopeningStartsWithEmptyBuffers) {
-    radiosim::RadioSim& radio = addRadio();
-    mapPort(1, radio);
-    CommPort port;
-    port.setCommPort(1);
-    port.setPortOpen(true);
-    port.output(bytes({0x48, 0x69, 0x57, 0x4F, 0x55, 0x58, 0x55, 0x4E, 0x02}));
+    radiosim::RadioSim& radio = openOn(1);
+    port.output(Probe);
     ASSERT_TRUE(WaitUntil([&] { return radio.frames().size() == 1; }));
     port.setPortOpen(false);
     // Bytes that reach the device while it is closed stay queued in it.
-    radio.sendStray(bytes({0x11, 0x22}));
+    radio.sendStray(Bytes({0x11, 0x22}));
     ProcessEventsFor(50);
     port.setPortOpen(true);
     ProcessEventsFor(50);
     EXPECT_EQ(port.inBufferCount(), 0);
-    radio.sendStray(bytes({0x33}));
-    EXPECT_EQ(collect(port, 1), bytes({0x33}));
+    radio.sendStray(Bytes({0x33}));
+    EXPECT_EQ(exchange(QByteArray(), 1), Bytes({0x33}));
 }
 
 TEST_F(CommPortTest, InputLenAndNullDiscard) {
-    radiosim::RadioSim& radio = addRadio();
-    mapPort(1, radio);
-    CommPort port;
-    port.setCommPort(1);
-    port.setPortOpen(true);
-    radio.sendStray(bytes({0x01, 0x00, 0x02, 0x00, 0x03}));
+    radiosim::RadioSim& radio = openOn(1);
+    radio.sendStray(Bytes({0x01, 0x00, 0x02, 0x00, 0x03}));
     ASSERT_TRUE(WaitUntil([&] { return port.inBufferCount() == 5; }));
     port.setInputLen(2);
-    EXPECT_EQ(port.input(), bytes({0x01, 0x00}));
+    EXPECT_EQ(port.input(), Bytes({0x01, 0x00}));
     port.setInputLen(0);
     port.setNullDiscard(true);
-    EXPECT_EQ(port.input(), bytes({0x02, 0x03}));
+    EXPECT_EQ(port.input(), Bytes({0x02, 0x03}));
 }
 
 TEST_F(CommPortTest, LostDeviceClosesThePort) {
-    radiosim::RadioSim& radio = addRadio();
-    mapPort(6, radio);
-    CommPort port;
-    port.setCommPort(6);
-    port.setPortOpen(true);
+    radiosim::RadioSim& radio = openOn(6);
     radio.disconnect();
     EXPECT_TRUE(WaitUntil([&] {
         try {
@@ -151,11 +146,7 @@ TEST_F(CommPortTest, LostDeviceClosesThePort) {
 }
 
 TEST_F(CommPortTest, PortInUseFailsToOpen) {
-    radiosim::RadioSim& radio = addRadio();
-    mapPort(2, radio);
-    CommPort first;
-    first.setCommPort(2);
-    first.setPortOpen(true);
+    openOn(2);
     CommPort second;
     second.setCommPort(2);
     try {
@@ -165,5 +156,78 @@ TEST_F(CommPortTest, PortInUseFailsToOpen) {
         EXPECT_NE(e.number(), 0);
         EXPECT_FALSE(e.description().isEmpty());
     }
-    EXPECT_TRUE(first.portOpen());
+    EXPECT_TRUE(port.portOpen());
+}
+
+class RadioSimTest : public CommPortTest {
+protected:
+    void SetUp() override {
+        CommPortTest::SetUp();
+        radio = &openOn(1);
+    }
+
+    void handshake() {
+        ASSERT_EQ(exchange(Probe, 1), Ack);
+        ASSERT_EQ(exchange(Identify, 7).size(), 7);
+        ASSERT_EQ(exchange(Ack, 1), Ack);
+    }
+
+    radiosim::RadioSim* radio = nullptr;
+};
+
+TEST_F(RadioSimTest, DefaultAnswersAndRecord) {
+    EXPECT_EQ(exchange(Probe, 1), Ack);
+    EXPECT_EQ(exchange(Identify, 7), Bytes({0x4B, 0x47, 0x36, 0x36, 0x39, 0x56, 0x00}));
+    EXPECT_EQ(exchange(Ack, 1), Ack);
+    const QByteArray read = exchange(Bytes({0x52, 0x09, 0x70, 0x40}), 68);
+    EXPECT_EQ(read.left(4), Bytes({0x52, 0x09, 0x70, 0x40}));
+    EXPECT_EQ(read.mid(4), radio->memory().mid(0x0970, 64));
+    EXPECT_EQ(read.mid(4, 4), Bytes({0x7A, 0x9E, 0x7A, 0x1B})); // 136 and 174 MHz
+
+    QByteArray data;
+    for (int i = 0; i < 16; ++i)
+        data.append(static_cast<char>(0xA0 + i));
+    port.output(Bytes({0x57, 0x1F, 0xF0, 0x10}));
+    EXPECT_EQ(exchange(data, 1), Ack); // header and data may come as two outputs
+    EXPECT_EQ(radio->memory().mid(0x1FF0, 16), data);
+
+    const QList<radiosim::Frame> frames = radio->frames();
+    ASSERT_EQ(frames.size(), 5);
+    const FrameKind kinds[] = {FrameKind::Probe, FrameKind::Identify, FrameKind::Ack,
+                               FrameKind::Read, FrameKind::Write};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(frames[i].kind, kinds[i]) << i;
+    EXPECT_EQ(frames[3].address, 0x0970);
+    EXPECT_EQ(frames[4].address, 0x1FF0);
+    EXPECT_EQ(frames[4].bytes.size(), 20);
+    EXPECT_EQ(frames[3].answer, read);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_GE(frames[i].time, frames[i - 1].time);
+}
+
+TEST_F(RadioSimTest, PacedAnswerTakesItsWireTime) {
+    radio->setPaced(true);
+    handshake();
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray read = exchange(Bytes({0x52, 0x00, 0x00, 0x40}), 68);
+    EXPECT_EQ(read.size(), 68);
+    // 4 bytes to the radio and 68 back at 9600 baud cannot take less.
+    EXPECT_GE(timer.nsecsElapsed(), static_cast<qint64>(72 * radiosim::PacedByteSeconds * 1e9));
+}
+
+TEST_F(RadioSimTest, ForbiddenFramesAreRecordedAsViolations) {
+    EXPECT_EQ(exchange(Bytes({0x52, 0x00, 0x00, 0x40}), 68).size(), 68); // before any handshake
+    handshake();
+    port.output(Bytes({0x57, 0x00, 0x00, 0x10}) + QByteArray(16, '\x01')); // the first block
+    port.output(Bytes({0x52, 0x00, 0x00, 0x20}));                          // wrong length
+    port.output(Bytes({0x77}));                                            // no frame at all
+    port.output(Bytes({0x48, 0x69, 0x00}));                                // broken probe
+    ProcessEventsFor(100);
+    const QStringList violations = radio->violations();
+    EXPECT_EQ(violations, QStringList({"read block before the handshake", "write to address 0000",
+                                       "malformed read frame: 52 00 00 20", "stray byte 77",
+                                       "malformed probe: 48 69 00", "stray byte 00"}));
+    EXPECT_NE(radio->byteAt(0), 0x01);
+    radio->clearRecord(); // these were provoked on purpose
 }

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <memory>
 
 class LinkTest : public TempDirTest {
@@ -44,3 +45,12 @@ protected:
 
 // Matches a stamp "0.0000" at the start of a log line.
 QString StripStamp(const QString& line);
+
+// {0x06, 0x15} -> the two bytes.
+QByteArray Bytes(std::initializer_list<int> values);
+// The bytes as the logs spell them: "06 4B 47".
+QString Hex(const QByteArray& data);
+
+// Log lines (stamp stripped) that several tests expect.
+inline const QString ProbeTxShape = QStringLiteral("T   TX --> [09]    48 69 57 4F 55 58 55 4E 02");
+inline const QString NoResponseShape = QStringLiteral("T   RX --> [00]    No Response");

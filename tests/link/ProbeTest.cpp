@@ -16,16 +16,7 @@ using radiosim::FrameKind;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-const QString ProbeTx = QStringLiteral("T   TX --> [09]    48 69 57 4F 55 58 55 4E 02");
 const QString AckRx = QStringLiteral("T   RX <-- [01]    06");
-const QString NoResponse = QStringLiteral("T   RX --> [00]    No Response");
 const QString Attempting = QStringLiteral("Attempting communication, please wait...");
 
 QString savedPortText() {
@@ -67,7 +58,8 @@ TEST_F(ProbeTest, SavedPortAnswers) {
     setSaved(3, true);
     ASSERT_TRUE(find());
     EXPECT_TRUE(core->portOpen());
-    EXPECT_EQ(logShape(), QStringList({"Attempting communication using COM3", ProbeTx, AckRx}));
+    EXPECT_EQ(logShape(),
+              QStringList({"Attempting communication using COM3", ProbeTxShape, AckRx}));
     EXPECT_EQ(progressTexts, QStringList({Attempting}));
     EXPECT_EQ(savedPortText(), "3");
     EXPECT_EQ(radio.frames().size(), 1);
@@ -80,7 +72,7 @@ TEST_F(ProbeTest, AbsentSettingMeansPortOneAndLongAnswerNamesTheRadio) {
     mapPort(1, radio);
     ASSERT_TRUE(find());
     EXPECT_EQ(logShape(),
-              QStringList({"Attempting communication using COM1", ProbeTx,
+              QStringList({"Attempting communication using COM1", ProbeTxShape,
                            "T   RX <-- [08]    06 06 4B 47 36 36 39 56", "Radio ID: KG669V"}));
     EXPECT_EQ(savedPortText(), "1");
 }
@@ -89,12 +81,12 @@ TEST_F(ProbeTest, WrongAnswersAreRefusedOnEveryTry) {
     radiosim::RadioSim& radio = addRadio();
     mapPort(2, radio);
     setSaved(2, false);
-    radio.setFault(FrameKind::Probe, Fault::Replace(bytes({0x15})), 0);
-    radio.setFault(FrameKind::Probe, Fault::Extra(bytes({0x06})), 1); // 06 06: two bytes
+    radio.setFault(FrameKind::Probe, Fault::Replace(Bytes({0x15})), 0);
+    radio.setFault(FrameKind::Probe, Fault::Extra(Bytes({0x06})), 1); // 06 06: two bytes
     radio.setFault(FrameKind::Probe,
-                   Fault::Replace(bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39})), 2);
+                   Fault::Replace(Bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39})), 2);
     radio.setFault(FrameKind::Probe,
-                   Fault::Replace(bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x57})), 3);
+                   Fault::Replace(Bytes({0x06, 0x06, 0x4B, 0x47, 0x36, 0x36, 0x39, 0x57})), 3);
     EXPECT_FALSE(find());
     EXPECT_FALSE(core->portOpen());
     const QStringList shape = logShape();
@@ -111,11 +103,10 @@ TEST_F(ProbeTest, SilentSavedPortWithoutDetection) {
         mapPort(n, radio);
     setSaved(4, false);
     EXPECT_FALSE(find());
-    EXPECT_EQ(logShape(), QStringList({"Attempting communication using COM4", ProbeTx, NoResponse,
-                                       "Attempting communication using COM4", ProbeTx, NoResponse,
-                                       "Attempting communication using COM4", ProbeTx, NoResponse,
-                                       "Attempting communication using COM4", ProbeTx, NoResponse,
-                                       "ERROR: No response on selected COM port!"}));
+    QStringList expected;
+    for (int i = 0; i < 4; ++i)
+        expected << "Attempting communication using COM4" << ProbeTxShape << NoResponseShape;
+    EXPECT_EQ(logShape(), expected << "ERROR: No response on selected COM port!");
     EXPECT_EQ(progressTexts, QStringList({Attempting, Attempting, Attempting, Attempting,
                                           "ERROR: No response on selected COM port!"}));
     EXPECT_EQ(progressValues, QList<int>({0, 33, 67, 100, 100}));
@@ -133,7 +124,7 @@ TEST_F(ProbeTest, DetectionTriesThePortsInOrderAndSavesTheOneThatAnswers) {
     const QStringList shape = logShape();
     EXPECT_EQ(portsTried(shape), QStringList({"5", "5", "5", "5", "1", "1", "2", "2", "3", "3", "4",
                                               "4", "6", "6", "7"}));
-    EXPECT_EQ(shape.count(NoResponse), 14);
+    EXPECT_EQ(shape.count(NoResponseShape), 14);
     EXPECT_EQ(shape.last(), AckRx);
     EXPECT_EQ(savedPortText(), "7");
     EXPECT_TRUE(core->portOpen());
@@ -221,7 +212,7 @@ TEST_F(ProbeTest, SilentSavedPortAtFullSpeed) {
     const qint64 elapsed = timer.elapsed();
     core->closeLog();
     EXPECT_GE(elapsed, 4 * 1000 + 3 * 2500);
-    EXPECT_EQ(logShape().count(NoResponse), 4);
+    EXPECT_EQ(logShape().count(NoResponseShape), 4);
     EXPECT_EQ(progressValues, QList<int>({33, 67, 100}));
     const QList<radiosim::Frame> probes = radio.framesOf(FrameKind::Probe);
     ASSERT_EQ(probes.size(), 4);

@@ -3,20 +3,17 @@
 
 #include "TransferTestSupport.h"
 
-#include "link/CloneProtocol.h"
 #include "link/LinkCore.h"
 #include "link/ProgressBox.h"
 #include "link/TransferFiles.h"
 #include "link/frmReadRadio.h"
 #include "platform/core/Settings.h"
-#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/MsgBox.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
 
 using radiosim::Fault;
 using radiosim::FrameKind;
@@ -26,60 +23,29 @@ namespace {
 const QString NoResponse = QStringLiteral("ERROR: No response from radio.");
 const QString InvalidId = QStringLiteral("ERROR: Invalid radio ID!");
 
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-QString hex(const QByteArray& data) {
-    return QString::fromLatin1(data.toHex(' ').toUpper());
-}
-
-QString address(int a) {
-    return QStringLiteral("%1").arg(a, 4, 16, QLatin1Char('0')).toUpper();
-}
-
 // The frames of a complete read.
 QStringList fullReadFrames() {
     QStringList frames{"probe", "identify", "ack"};
     for (int a = 0; a < 8192; a += 64)
-        frames << QStringLiteral("read ") + address(a) << QStringLiteral("ack");
+        frames << QStringLiteral("read ") + Address(a) << QStringLiteral("ack");
     return frames;
 }
 
 } // namespace
 
-class ReadRadioTest : public TransferTest {
+class ReadRadioTest : public TransferWindowTest<frmReadRadio> {
 protected:
-    int runRead(const std::function<void(QDialog&)>& prepare = {}) {
-        if (!armed)
-            armRun(prepare);
-        window = std::make_unique<frmReadRadio>();
-        return platform::ExecModal(window.get());
-    }
-    QStringList log() const { return logShape(QStringLiteral("read.log")); }
-    QStringList readingTexts() const {
-        return barTexts.filter(QRegularExpression(QStringLiteral("^Reading From Radio: ")));
-    }
+    QStringList log() const override { return logShape(QStringLiteral("read.log")); }
     void expectDocumentUntouched() {
         EXPECT_EQ(main.calls, QStringList());
         EXPECT_EQ(imageBytes(), ImagePattern());
         EXPECT_FALSE(main.image.IsDataChanged());
     }
-    void expectIdle() {
-        EXPECT_FALSE(window->link().portOpen());
-        EXPECT_FALSE(window->link().logOpen());
-        EXPECT_FALSE(window->link().busy());
-    }
-
-    std::unique_ptr<frmReadRadio> window;
 };
 
 TEST_F(ReadRadioTest, FullReadFillsTheRadioPartOfTheImage) {
     loadImage(QByteArray());
-    EXPECT_EQ(runRead(), QDialog::Accepted);
+    EXPECT_EQ(run(), QDialog::Accepted);
     EXPECT_FALSE(stayedOpen);
 
     EXPECT_EQ(imageBytes().left(8192), radio->memory());
@@ -98,13 +64,14 @@ TEST_F(ReadRadioTest, FullReadFillsTheRadioPartOfTheImage) {
                            "T   TX --> [01]    02", "T   RX <-- [07]    4B 47 36 36 39 56 00",
                            "Radio ID: KG669V", "T   TX --> [01]    06", "T   RX <-- [01]    06",
                            "T   TX --> [04]    52 00 00 40",
-                           "T   RX <-- [68]    52 00 00 40 " + hex(block0), "T   TX --> [01]    06",
+                           "T   RX <-- [68]    52 00 00 40 " + Hex(block0), "T   TX --> [01]    06",
                            "T   RX <-- [01]    06"}));
     EXPECT_EQ(lines[lines.size() - 4], "T   TX --> [04]    52 1F C0 40");
     EXPECT_EQ(window->Text1()->toPlainText(),
               logLines(QStringLiteral("read.log")).join('\n') + '\n');
 
-    const QStringList reading = readingTexts();
+    const QStringList reading =
+        barTexts.filter(QRegularExpression(QStringLiteral("^Reading From Radio: ")));
     ASSERT_EQ(reading.size(), 128);
     EXPECT_EQ(reading[0], "Reading From Radio:  1% Complete...");
     EXPECT_EQ(reading[15], "Reading From Radio:  12% Complete...");
@@ -118,11 +85,17 @@ TEST_F(ReadRadioTest, FullReadFillsTheRadioPartOfTheImage) {
     EXPECT_EQ(platform::GetSetting("Settings", "CommPort"), "1");
 }
 
-TEST_F(ReadRadioTest, AcceptsTheEightByteIdentityAndLongBlockAnswers) {
+// The eight-byte identity, block answers longer than 68 bytes and an answer
+// half a second late (inside the read's receive window of one second; the
+// write's is a quarter of a second) all let the read go through.
+TEST_F(ReadRadioTest, AcceptsTheLongIdentityLongBlocksAndALateAnswer) {
     loadImage(QByteArray());
     radio->setLongIdentity(true);
-    radio->setFault(FrameKind::Read, Fault::Extra(bytes({0xAA, 0xBB})));
-    EXPECT_EQ(runRead(), QDialog::Accepted);
+    radio->setFault(FrameKind::Read, Fault::Extra(Bytes({0xAA, 0xBB})));
+    radio->setFault(FrameKind::Ack, Fault::Late(500), 0);
+    EXPECT_EQ(run(), QDialog::Accepted);
+    EXPECT_EQ(window->link().timer().interval(), 1000);
+    EXPECT_EQ(frameNames(), fullReadFrames());
     EXPECT_EQ(imageBytes().left(8192), radio->memory());
     const QStringList lines = log();
     EXPECT_EQ(lines[4], "T   RX <-- [08]    06 4B 47 36 36 39 56 00");
@@ -131,80 +104,42 @@ TEST_F(ReadRadioTest, AcceptsTheEightByteIdentityAndLongBlockAnswers) {
     EXPECT_TRUE(lines[9].endsWith(" AA BB"));
 }
 
-TEST_F(ReadRadioTest, RefusesAWrongIdentity) {
-    const struct {
-        QByteArray answer;
-        QString idLine;
-    } cases[] = {
-        {QByteArray("KG669X\0", 7), "Radio ID: KG669X"},
-        {QByteArray("kg669v\0", 7), "Radio ID: kg669v"},
-        {QByteArray("\x06KG669V\0\0", 9), "Radio ID: "},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.idLine.toStdString());
-        loadImage(QByteArray());
-        radio->clearRecord();
-        radio->clearFaults();
-        barTexts.clear();
-        radio->setFault(FrameKind::Identify, Fault::Replace(c.answer));
-        EXPECT_EQ(runRead(), QDialog::Rejected);
-        EXPECT_TRUE(stayedOpen);
-        const QStringList lines = log();
-        ASSERT_GE(lines.size(), 2);
-        EXPECT_EQ(lines.mid(lines.size() - 2), QStringList({c.idLine, InvalidId}));
-        EXPECT_EQ(barTexts.last(), InvalidId);
-        EXPECT_EQ(window->tbflood()->value(), 100);
-        EXPECT_EQ(frameNames(), QStringList({"probe", "identify"}));
-        expectDocumentUntouched();
-        expectIdle();
-    }
-}
-
-// Each wait of the transfer in turn gets no answer.
-TEST_F(ReadRadioTest, NoAnswerAtEachStepEndsWithABufferDump) {
+// A wrong identity is refused; no answer at each wait of the transfer in turn,
+// fewer than the seven identity bytes awaited (the wait runs out rather than
+// the identity being refused) and a short block end with a buffer dump.
+TEST_F(ReadRadioTest, EveryFaultEndsWithItsTextsAndLeavesTheDocumentAlone) {
+    const FrameKind id = FrameKind::Identify, ack = FrameKind::Ack, read = FrameKind::Read;
+    const QByteArray partial = Bytes({0x52, 0x00, 0xC0, 0x40}) + radio->memory().mid(0xC0, 36);
+    const QStringList shortBlock = {"T   TX --> [04]    52 00 C0 40", NoResponse,
+                                    "BUFFER DUMP <-- [40]    " + Hex(partial)};
+    const QStringList sixBytes = {"T   TX --> [01]    02", NoResponse,
+                                  "BUFFER DUMP <-- [06]    4B 47 36 36 39 56"};
+    const QStringList noAnswer = {NoResponse, "BUFFER DUMP <-- [00]    "};
     const struct {
         FrameKind kind;
         int occurrence;
+        Fault fault;
         int framesSent;
+        QStringList tail;
     } cases[] = {
-        {FrameKind::Identify, 0, 2},
-        {FrameKind::Ack, 0, 3},
-        {FrameKind::Read, 5, 3 + 11},
-        {FrameKind::Ack, 6, 3 + 12},
+        {id, -1, Answer("KG669X\0", 7), 2, {"Radio ID: KG669X", InvalidId}},
+        {id, -1, Answer("kg669v\0", 7), 2, {"Radio ID: kg669v", InvalidId}},
+        {id, -1, Answer("\x06KG669V\0\0", 9), 2, {"Radio ID: ", InvalidId}},
+        {id, -1, Answer("KG669V", 6), 2, sixBytes},
+        {id, 0, Fault::Silent(), 2, noAnswer},
+        {ack, 0, Fault::Silent(), 3, noAnswer},
+        {read, 5, Fault::Silent(), 3 + 11, noAnswer},
+        {ack, 6, Fault::Silent(), 3 + 12, noAnswer},
+        {read, 3, Fault::Short(40), 3 + 7, shortBlock},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(radiosim::FrameKindName(c.kind).toStdString() + " " +
-                     std::to_string(c.occurrence));
+        SCOPED_TRACE(c.tail.join(" | ").toStdString());
         loadImage(QByteArray());
-        radio->clearRecord();
-        radio->clearFaults();
-        barTexts.clear();
-        radio->setFault(c.kind, Fault::Silent(), c.occurrence);
-        EXPECT_EQ(runRead(), QDialog::Rejected);
-        EXPECT_TRUE(stayedOpen);
-        const QStringList lines = log();
-        ASSERT_GE(lines.size(), 2);
-        EXPECT_EQ(lines.mid(lines.size() - 2),
-                  QStringList({NoResponse, "BUFFER DUMP <-- [00]    "}));
-        EXPECT_EQ(barTexts.last(), NoResponse);
-        EXPECT_EQ(window->tbflood()->value(), 100);
+        runFailing(c.kind, c.occurrence, c.fault, c.tail,
+                   c.tail.contains(InvalidId) ? InvalidId : NoResponse);
         EXPECT_EQ(radio->frames().size(), c.framesSent);
         expectDocumentUntouched();
-        expectIdle();
     }
-}
-
-TEST_F(ReadRadioTest, AShortBlockIsDumpedAndNothingReachesTheDocument) {
-    loadImage(QByteArray());
-    radio->setFault(FrameKind::Read, Fault::Short(40), 3);
-    EXPECT_EQ(runRead(), QDialog::Rejected);
-    const QStringList lines = log();
-    const QByteArray partial = bytes({0x52, 0x00, 0xC0, 0x40}) + radio->memory().mid(0xC0, 36);
-    EXPECT_EQ(lines.mid(lines.size() - 3),
-              QStringList({"T   TX --> [04]    52 00 C0 40", NoResponse,
-                           "BUFFER DUMP <-- [40]    " + hex(partial)}));
-    expectDocumentUntouched();
-    expectIdle();
 }
 
 TEST_F(ReadRadioTest, LostDeviceIsAnErrorWithItsNumber) {
@@ -213,7 +148,7 @@ TEST_F(ReadRadioTest, LostDeviceIsAnErrorWithItsNumber) {
         onLine(w, "TX --> [04]    52 04 00 40", [this] { radio->disconnect(); });
     });
     dialogs->answerMessage(platform::vbOK);
-    EXPECT_EQ(runRead(), QDialog::Rejected);
+    EXPECT_EQ(run(), QDialog::Rejected);
     ASSERT_EQ(dialogs->messages().size(), 1);
     const QString error = dialogs->messages().first();
     EXPECT_TRUE(error.startsWith("Error ")) << error.toStdString();
@@ -233,56 +168,39 @@ TEST_F(ReadRadioTest, ALogThatCannotBeCreatedStopsBeforeTheRadio) {
     clonelink::SetTransferFolderForTests(tempPath("no/such/folder"));
     armRun();
     dialogs->answerMessage(platform::vbOK);
-    EXPECT_EQ(runRead(), QDialog::Rejected);
+    EXPECT_EQ(run(), QDialog::Rejected);
     EXPECT_EQ(dialogs->messages(), QStringList({"Error 75: Path/File access error"}));
     EXPECT_EQ(dialogs->shown().last().title, "Error");
     EXPECT_TRUE(radio->frames().isEmpty());
     expectIdle();
 }
 
-// Cancel (or the close box, or Esc) ends the command where it waits: nothing
-// more is sent, logged or shown, and the document gets nothing.
+// Cancel, the close box and Esc end the command where it waits: nothing more
+// is sent, logged or shown, and the document gets nothing.
 TEST_F(ReadRadioTest, CancelAtEachWaitEndsSilently) {
-    const struct {
-        const char* name;
-        FrameKind kind;
-        int occurrence;
-        QString tail;
-        int nth;
-        int framesSent;
-    } cases[] = {
+    const CancelCase cases[] = {
         {"probe", FrameKind::Probe, -1, "TX --> [09]    48 69 57 4F 55 58 55 4E 02", 1, 1},
         {"pause between probes", FrameKind::Probe, 0, "RX --> [00]    No Response", 1, 1},
         {"identify", FrameKind::Identify, 0, "TX --> [01]    02", 1, 2},
         {"ack", FrameKind::Ack, 0, "TX --> [01]    06", 1, 3},
         {"block", FrameKind::Read, 2, "TX --> [04]    52 00 80 40", 1, 3 + 5},
         {"block ack", FrameKind::Ack, 3, "TX --> [01]    06", 4, 3 + 6},
+        {"block, close box", FrameKind::Read, 2, "TX --> [04]    52 00 80 40", 1, 3 + 5,
+         CloseBy::CloseBox},
+        {"block, Esc", FrameKind::Read, 2, "TX --> [04]    52 00 80 40", 1, 3 + 5, CloseBy::EscKey},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         loadImage(QByteArray());
-        radio->clearRecord();
-        radio->clearFaults();
-        radio->setFault(c.kind, Fault::Silent(), c.occurrence);
-        EXPECT_EQ(runRead([&c](QDialog& w) { cancelAfterLine(w, c.tail, c.nth); }),
-                  QDialog::Rejected);
-        EXPECT_FALSE(stayedOpen) << "Cancel closes the window";
-        ProcessEventsFor(50);
-        EXPECT_EQ(radio->frames().size(), c.framesSent);
+        runCancelled(c);
         EXPECT_TRUE(log().last().endsWith(c.tail)) << log().last().toStdString();
         expectDocumentUntouched();
-        expectIdle();
     }
 }
 
 TEST_F(ReadRadioTest, CancelDuringTheClosingPauseKeepsTheRead) {
     loadImage(QByteArray());
-    EXPECT_EQ(runRead([this](QDialog& w) {
-                  main.onFillGrid = [&w] {
-                      QTimer::singleShot(0, &w,
-                                         [&w] { w.findChild<QPushButton*>("Command2")->click(); });
-                  };
-              }),
+    EXPECT_EQ(run([this](QDialog& w) { main.onFillGrid = [&w] { clickLater(w, "Command2"); }; }),
               QDialog::Rejected);
     EXPECT_EQ(main.calls, QStringList({"Sbyt", "EnableGUI", "FillGrid"}));
     EXPECT_EQ(imageBytes().left(8192), radio->memory());
@@ -291,11 +209,8 @@ TEST_F(ReadRadioTest, CancelDuringTheClosingPauseKeepsTheRead) {
 
 TEST_F(ReadRadioTest, ASecondReadClickWhileReadingDoesNothing) {
     loadImage(QByteArray());
-    EXPECT_EQ(runRead([](QDialog& w) {
-                  onLine(w, "TX --> [04]    52 00 80 40", [&w] {
-                      QTimer::singleShot(0, &w,
-                                         [&w] { w.findChild<QPushButton*>("Command1")->click(); });
-                  });
+    EXPECT_EQ(run([](QDialog& w) {
+                  onLine(w, "TX --> [04]    52 00 80 40", [&w] { clickLater(w, "Command1"); });
               }),
               QDialog::Accepted);
     EXPECT_EQ(frameNames(), fullReadFrames());
@@ -332,51 +247,5 @@ TEST_F(ReadRadioTest, ReadCanBeTriedAgainAfterAFailure) {
     EXPECT_EQ(platform::ExecModal(window.get()), QDialog::Accepted);
     EXPECT_EQ(frameNames(), fullReadFrames());
     EXPECT_EQ(log().first(), "Attempting communication using COM1") << "a fresh log";
-    EXPECT_EQ(imageBytes().left(8192), radio->memory());
-}
-
-// The close box and Esc end a running read as Cancel does: silently.
-TEST_F(ReadRadioTest, CloseBoxAndEscCancelLikeTheButton) {
-    for (const CloseBy how : {CloseBy::CloseBox, CloseBy::EscKey}) {
-        SCOPED_TRACE(how == CloseBy::CloseBox ? "close box" : "Esc");
-        loadImage(QByteArray());
-        radio->clearRecord();
-        radio->clearFaults();
-        radio->setFault(FrameKind::Read, Fault::Silent(), 2);
-        EXPECT_EQ(
-            runRead([how](QDialog& w) { closeAfterLine(w, "TX --> [04]    52 00 80 40", how); }),
-            QDialog::Rejected);
-        EXPECT_FALSE(stayedOpen);
-        ProcessEventsFor(50);
-        EXPECT_EQ(radio->frames().size(), 3 + 5);
-        EXPECT_TRUE(log().last().endsWith("TX --> [04]    52 00 80 40"));
-        expectDocumentUntouched();
-        expectIdle();
-    }
-}
-
-// Fewer than the seven bytes awaited never end the wait: the read runs out of
-// time rather than refusing the identity.
-TEST_F(ReadRadioTest, ASixByteIdentityRunsOutTheWait) {
-    loadImage(QByteArray());
-    radio->setFault(FrameKind::Identify, Fault::Replace(QByteArray("KG669V", 6)));
-    EXPECT_EQ(runRead(), QDialog::Rejected);
-    const QStringList lines = log();
-    EXPECT_EQ(lines.mid(lines.size() - 3),
-              QStringList({"T   TX --> [01]    02", NoResponse,
-                           "BUFFER DUMP <-- [06]    4B 47 36 36 39 56"}));
-    EXPECT_EQ(barTexts.last(), NoResponse);
-    expectDocumentUntouched();
-    expectIdle();
-}
-
-// Half a second is inside the read's receive window of one second (the
-// write's is a quarter of a second).
-TEST_F(ReadRadioTest, AnAnswerHalfASecondLateIsInTime) {
-    loadImage(QByteArray());
-    radio->setFault(FrameKind::Ack, Fault::Late(500), 0);
-    EXPECT_EQ(runRead(), QDialog::Accepted);
-    EXPECT_EQ(window->link().timer().interval(), 1000);
-    EXPECT_EQ(frameNames(), fullReadFrames());
     EXPECT_EQ(imageBytes().left(8192), radio->memory());
 }

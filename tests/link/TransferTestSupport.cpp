@@ -66,32 +66,43 @@ void TransferTest::onLine(QDialog& window, const QString& tail, const std::funct
                      });
 }
 
-void TransferTest::cancelAfterLine(QDialog& window, const QString& tail, int nth) {
+void TransferTest::cancelAfterLine(QDialog& window, const QString& tail, int nth, CloseBy how) {
     onLine(
         window, tail,
-        [&window] {
-            QTimer::singleShot(0, &window, [&window] {
-                window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        [&window, how] {
+            QTimer::singleShot(0, &window, [&window, how] {
+                if (how == CloseBy::CancelButton) {
+                    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                } else if (how == CloseBy::CloseBox) {
+                    window.close();
+                } else {
+                    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                    QCoreApplication::sendEvent(&window, &esc);
+                }
             });
         },
         nth);
 }
 
-void TransferTest::closeAfterLine(QDialog& window, const QString& tail, CloseBy how) {
-    if (how == CloseBy::CancelButton) {
-        cancelAfterLine(window, tail);
-        return;
-    }
-    onLine(window, tail, [&window, how] {
-        QTimer::singleShot(0, &window, [&window, how] {
-            if (how == CloseBy::CloseBox) {
-                window.close();
-                return;
-            }
-            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QCoreApplication::sendEvent(&window, &esc);
-        });
+void TransferTest::clickLater(QDialog& window, const char* button) {
+    QTimer::singleShot(0, &window, [&window, button] {
+        window.findChild<QPushButton*>(QLatin1String(button))->click();
     });
+}
+
+void TransferTest::restart() {
+    radio->clearRecord();
+    radio->clearFaults();
+    barTexts.clear();
+    main.calls.clear();
+    dialogs.reset(); // the old responder must be gone before the new one takes over
+    dialogs = std::make_unique<ScriptedResponder>();
+}
+
+void TransferTest::expectIdle(const clonelink::LinkCore& link) {
+    EXPECT_FALSE(link.portOpen());
+    EXPECT_FALSE(link.logOpen());
+    EXPECT_FALSE(link.busy());
 }
 
 void TransferTest::loadImage(const QByteArray& radioPart) {
@@ -106,7 +117,7 @@ QStringList TransferTest::frameNames() const {
     for (const radiosim::Frame& frame : radio->frames()) {
         QString name = radiosim::FrameKindName(frame.kind);
         if (frame.address >= 0)
-            name += QStringLiteral(" %1").arg(frame.address, 4, 16, QLatin1Char('0')).toUpper();
+            name += QLatin1Char(' ') + Address(frame.address);
         names << name;
     }
     return names;
@@ -117,4 +128,8 @@ QByteArray ImagePattern() {
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>((i * 13 + 5) & 0xFF);
     return bytes;
+}
+
+QString Address(int address) {
+    return QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
 }

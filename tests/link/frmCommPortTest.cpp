@@ -75,15 +75,17 @@ TEST(frmCommPort, OkStoresTheChosenPortAndTheCheckBox) {
 
 TEST(frmCommPort, OkKeepsThePortForATextThatNamesNone) {
     store("5", "0");
-    for (const QString& text :
-         {QString("COM3"), QString(), QString("serial"), QString("COM 17"), QString("COM 0"),
-          QString("COM 3.5"), QString("COM -2"), QString("COM  4")}) {
+    for (const QString& text : {QString("COM3"), QString(), QString("serial"), QString("COM 17"),
+                                QString("COM 0"), QString("COM 3.5"), QString("COM -2"),
+                                QString("COM  4"), QString("COM"), QString("COM 99999999999")}) {
         typeAndOk(text, true);
         EXPECT_EQ(setting("CommPort"), "5") << text.toStdString();
         EXPECT_EQ(setting("AutoDetect"), "1");
     }
     typeAndOk(" COM 16", true); // a leading blank makes "COM" the second piece
     EXPECT_EQ(setting("CommPort"), "5");
+    typeAndOk("COM 16 extra", true);
+    EXPECT_EQ(setting("CommPort"), "16");
     typeAndOk("COM 07 ", false);
     EXPECT_EQ(setting("CommPort"), "7");
     EXPECT_EQ(setting("AutoDetect"), "0");
@@ -97,12 +99,4 @@ TEST(frmCommPort, ClosingByTheFrameSavesNothing) {
     });
     EXPECT_EQ(setting("CommPort"), "<absent>");
     EXPECT_EQ(setting("AutoDetect"), "<absent>");
-}
-
-TEST(frmCommPort, PortFromText) {
-    EXPECT_EQ(frmCommPort::PortFromText("COM 12"), 12);
-    EXPECT_EQ(frmCommPort::PortFromText("COM 1"), 1);
-    EXPECT_EQ(frmCommPort::PortFromText("COM 16 extra"), 16);
-    EXPECT_EQ(frmCommPort::PortFromText("COM"), 0);
-    EXPECT_EQ(frmCommPort::PortFromText("COM 99999999999"), 0);
 }
