@@ -51,3 +51,44 @@ TEST_F(ShellTest, PublicOperationsWithNoDocumentDoNothing) {
     QStringList limits(8, QStringLiteral("136"));
     EXPECT_FALSE(main->CheckBandLimits(limits));
 }
+
+// One wheel step moves the current grid's top row by three, never above the
+// first data row nor past where the grid itself stops; a tab without a grid
+// scrolls nothing.
+TEST_F(ShellTest, WheelStepsMoveTheCurrentGridThreeRowsWithinItsRange) {
+    Start(UvdFile());
+    IDocument* document = main->ActiveDocument();
+    platform::FlexGrid* memories = document->MSFlexGrid1(0);
+    memories->setTopRow(2);
+    main->ScrollUp();
+    EXPECT_EQ(memories->topRow(), 1);
+    main->ScrollUp();
+    EXPECT_EQ(memories->topRow(), 1);
+    main->ScrollDown();
+    EXPECT_EQ(memories->topRow(), 4);
+    for (int i = 0; i < 50; ++i)
+        main->ScrollDown();
+    const int last = memories->topRow();
+    EXPECT_GT(last, 4);
+    EXPECT_LE(last, 128);
+    main->ScrollDown();
+    EXPECT_EQ(memories->topRow(), last);
+
+    int shortGrid = -1;
+    for (int i = 1; i <= 6; ++i)
+        if (document->MSFlexGrid1(i)->rows() == 27)
+            shortGrid = i;
+    ASSERT_GE(shortGrid, 1);
+    document->SSTab1()->setTab(shortGrid);
+    platform::FlexGrid* settings = document->MSFlexGrid1(shortGrid);
+    for (int i = 0; i < 12; ++i)
+        main->ScrollDown();
+    EXPECT_GT(settings->topRow(), 1);
+    EXPECT_LT(settings->topRow(), 27);
+
+    document->SSTab1()->setTab(7);
+    const int settingsTop = settings->topRow();
+    main->ScrollUp();
+    EXPECT_EQ(settings->topRow(), settingsTop);
+    EXPECT_EQ(memories->topRow(), last);
+}
