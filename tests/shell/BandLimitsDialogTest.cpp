@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -156,6 +157,22 @@ TEST_F(BandLimitsDialogTest, TypingKeepsDigitsOnlyAndThreeOfThem) {
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("14"));
         QTest::keyClicks(d.Text1(0), QStringLiteral("0123"));
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("140"));
+        d.Command5()->click();
+    });
+}
+
+TEST_F(BandLimitsDialogTest, ClipboardKeysCutCopyAndPasteBetweenBoxes) {
+    RunBandLimits([&](frmBandLimits& d) {
+        ASSERT_TRUE(d.Text1(4)->takeFocus()); // 400, selected on entry
+        QTest::keyClick(d.Text1(4), Qt::Key_C, Qt::ControlModifier);
+        ASSERT_TRUE(d.Text1(5)->takeFocus());
+        QTest::keyClick(d.Text1(5), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(d.Text1(5)->text(), QStringLiteral("400"));
+        QTest::keyClick(d.Text1(5), Qt::Key_Home);
+        QTest::keyClick(d.Text1(5), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(d.Text1(5), Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(d.Text1(5)->text(), QStringLiteral("00"));
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("4"));
         d.Command5()->click();
     });
 }
