@@ -188,3 +188,10 @@ void ExpectLastBox(const ScriptedResponder& dialogs, const QString& text, const 
         EXPECT_EQ(box.buttons, buttons);
     }
 }
+
+void Select(platform::FlexGrid& grid, int row, int col, int rowSel, int colSel) {
+    grid.setRow(row);
+    grid.setCol(col);
+    grid.setRowSel(rowSel);
+    grid.setColSel(colSel);
+}

@@ -91,6 +91,8 @@ QByteArray ErasedRadioBytes();
 QStringList RowTexts(const platform::FlexGrid& grid, int row);
 QStringList ColumnTexts(const platform::FlexGrid& grid, int col, int firstRow = 0);
 QList<int> Widths(const platform::FlexGrid& grid);
+// Row, Col, then the other corner, as a drag from (row, col) leaves them.
+void Select(platform::FlexGrid& grid, int row, int col, int rowSel, int colSel);
 // The cells of an unused memory row.
 QStringList EmptyRow(int row);
 // The last message box the responder saw: its text, title, icon and, when

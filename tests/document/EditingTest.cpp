@@ -323,17 +323,13 @@ TEST_F(EditingTest, RightPressOpensTheMenuOfTheColumn) {
 
     // The "#" column: the row menu, whatever the selection.
     mainWindow.menus.clear();
-    grid(0).setRow(5);
-    grid(0).setCol(2);
-    grid(0).setRowSel(8);
+    Select(grid(0), 5, 2, 8, 2);
     rightPress(0, 6, 0);
     EXPECT_EQ(mainWindow.menus, QStringList{"mnuEdit"});
 
     // A larger selection stays, and its column chooses the menu.
     mainWindow.menus.clear();
-    grid(0).setRow(5);
-    grid(0).setCol(col(Power));
-    grid(0).setRowSel(9);
+    Select(grid(0), 5, col(Power), 9, col(Power));
     rightPress(0, 12, col(Scan));
     EXPECT_EQ(mainWindow.menus, QStringList{"mnu7"});
     EXPECT_EQ(QPoint(grid(0).row(), grid(0).col()), QPoint(5, col(Power)));

@@ -41,12 +41,8 @@ protected:
 
     FlexGrid& grid() { return *doc->MSFlexGrid1(0); }
 
-    // Row, Col, then the other corner, as the user's drag leaves it.
     void Select(int row, int col, int rowSel, int colSel) {
-        grid().setRow(row);
-        grid().setCol(col);
-        grid().setRowSel(rowSel);
-        grid().setColSel(colSel);
+        ::Select(grid(), row, col, rowSel, colSel);
     }
     void SelectRows(int top, int bottom) { Select(top, 2, bottom, 3); }
 
@@ -445,9 +441,7 @@ TEST_F(DocumentTest, IncrementTagsFollowsAMovedNameColumn) {
     ASSERT_TRUE(doc->OpenFile(path));
     FlexGrid& grid = *doc->MSFlexGrid1(0);
     grid.setTextMatrix(1, 10, QStringLiteral("CH1"));
-    grid.setRow(2);
-    grid.setCol(10);
-    grid.setRowSel(3);
+    Select(grid, 2, 10, 3, 10);
     doc->IncrementTags();
     EXPECT_EQ(grid.textMatrix(2, 10), QStringLiteral("CH2"));
     EXPECT_EQ(grid.textMatrix(3, 10), QStringLiteral("CH3"));

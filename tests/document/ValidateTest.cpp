@@ -145,28 +145,20 @@ TEST_F(ValidateTest, BandLimitEdgesAndWhatCounts) {
     EXPECT_EQ(Program().BandLimitReport, QStringLiteral("2,4,10,128,"));
 }
 
-TEST_F(ValidateTest, ChecksFollowTheUsersColumnOrder) {
+TEST_F(ValidateTest, ValidateBandLimitsFollowsTheColumnOrderAndKeepsCursorAndSelection) {
     auto doc = OpenDocument();
     SwapColumns(*doc, fr::ColRXFreq, fr::ColGroupNotes);
     SwapColumns(*doc, fr::ColTXFreq, fr::ColName);
-    SetCell(*doc, 3, fr::ColTXFreq, QStringLiteral("300"));
-    EXPECT_FALSE(doc->ValidateBandLimits());
-    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("3,"));
-}
-
-TEST_F(ValidateTest, ValidateBandLimitsKeepsCursorAndSelection) {
-    auto doc = OpenDocument();
     FlexGrid& grid = *doc->MSFlexGrid1(0);
-    grid.setRow(10);
-    grid.setCol(3);
-    grid.setRowSel(14);
-    grid.setColSel(5);
+    Select(grid, 10, 3, 14, 5);
     int moves = 0;
     QObject::connect(&grid, &FlexGrid::RowColChange, [&] { ++moves; });
+    SetCell(*doc, 3, fr::ColTXFreq, QStringLiteral("300"));
     SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("600"));
 
     EXPECT_FALSE(doc->ValidateBandLimits());
 
+    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("3,12,"));
     EXPECT_EQ(moves, 0);
     EXPECT_EQ(grid.row(), 10);
     EXPECT_EQ(grid.col(), 3);
@@ -179,10 +171,7 @@ TEST_F(ValidateTest, ValidateBandLimitsKeepsCursorAndSelection) {
 TEST_F(ValidateTest, CheckBandLimitsUsesTheGivenLimitsAndCollapsesTheSelection) {
     auto doc = OpenDocument();
     FlexGrid& grid = *doc->MSFlexGrid1(0);
-    grid.setRow(20);
-    grid.setCol(4);
-    grid.setRowSel(25);
-    grid.setColSel(7);
+    Select(grid, 20, 4, 25, 7);
     bool busyWhileMoving = false;
     QObject::connect(&grid, &FlexGrid::SelChange, [&] { busyWhileMoving = doc->RowChangeBusy; });
     Program().BandLimitReport = QStringLiteral("stale,");
@@ -201,12 +190,10 @@ TEST_F(ValidateTest, CheckBandLimitsUsesTheGivenLimitsAndCollapsesTheSelection) 
     EXPECT_FALSE(doc->RowChangeBusy);
     EXPECT_TRUE(grid.redraw());
     EXPECT_EQ(limits.size(), 8);
-}
 
-TEST_F(ValidateTest, CheckBandLimitsFailsOnAVfoWithoutListingOrChangingIt) {
-    auto doc = OpenDocument();
+    // A VFO outside fails the check without being listed or changed.
     SetVfos(*doc, QStringLiteral("145.500"), QStringLiteral("490.000"));
-    QStringList limits{"136", "174", "400", "480", "136", "174", "400", "480"};
+    limits = QStringList{"136", "174", "400", "480", "136", "174", "400", "480"};
     EXPECT_FALSE(doc->CheckBandLimits(limits));
     EXPECT_EQ(Program().BandLimitReport, QString());
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("490.000"));

@@ -478,13 +478,10 @@ TEST_F(DocumentTest, InsideAnMdiFrame) {
 
     ASSERT_TRUE(doc->OpenFile(RealisticFile()));
     doc->MSFlexGrid1(0)->setTextMatrix(1, 1, QStringLiteral("CHANGED"));
-    {
-        ScriptedResponder dialogs;
-        dialogs.answerMessage(platform::vbCancel);
-        EXPECT_FALSE(frame->close());
-        EXPECT_TRUE(frame->isVisible());
-    }
     ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbCancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
     dialogs.answerMessage(platform::vbNo);
     doc->CloseMe();
     EXPECT_FALSE(frame->isVisible());
