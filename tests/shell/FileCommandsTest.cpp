@@ -227,6 +227,9 @@ TEST_F(FileCommandsTest, OpenWithChangesEndsWhenTheAskedForSaveDidNotHappen) {
     dialogs.answerMessage(platform::vbYes).cancelSaveFile();
     main->mnuFileOpen_Click();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("KG-UV File 1") + Changed});
+    EXPECT_EQ(dialogs.shown().first().title, QStringLiteral("KG-UV Ferrowind"));
+    EXPECT_EQ(dialogs.shown().first().icon, platform::vbExclamation);
+    EXPECT_EQ(dialogs.shown().first().buttons, platform::vbYesNoCancel);
     EXPECT_EQ(FileDialogs().size(), 1); // the Save As dialog only
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
 
