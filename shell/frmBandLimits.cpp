@@ -5,6 +5,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/FocusModel.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
 
@@ -197,9 +198,15 @@ void frmBandLimits::SetTexts(const bandlimits::BoxTexts& texts) {
 }
 
 void frmBandLimits::Command6_Click() {
-    // Enter or the mnemonic press OK without the box losing the focus first,
-    // and pasted text was never filtered: every box passes the rules here.
+    // Enter or the mnemonic press OK without the box losing the focus: it
+    // counts as left first, as on a click, so its own edit wins over its
+    // partner's. Pasted text was never filtered: every box then passes the
+    // rules.
     bandlimits::BoxTexts texts = Texts();
+    const platform::FocusTarget* focused = platform::FocusModel::For(this)->current();
+    for (int k = 0; k < bandlimits::BoxCount; ++k)
+        if (focused == Text1(k))
+            bandlimits::LeaveBox(texts, k);
     for (int k = 0; k < bandlimits::BoxCount; ++k)
         bandlimits::LeaveBox(texts, k);
     SetTexts(texts);

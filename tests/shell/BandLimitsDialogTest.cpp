@@ -225,6 +225,20 @@ TEST_F(BandLimitsDialogTest, PastedTextIsNormalisedWhenOkIsPressedWithTheKeyboar
               QStringLiteral("0"));
 }
 
+// Enter presses OK with the box still holding the focus: the box counts as
+// left first, as it is when OK is clicked, so the edited high box moves its
+// low box instead of being pushed above it.
+TEST_F(BandLimitsDialogTest, EnterInAnEditedBoxGivesWhatAClickOnOkGives) {
+    RunBandLimits(
+        [&](frmBandLimits& d) {
+            Type(d.Text1(0), QStringLiteral("150"));
+            Type(d.Text1(1), QStringLiteral("140")); // below its low box, not yet left
+            QTest::keyClick(d.Text1(1), Qt::Key_Return);
+        },
+        2);
+    EXPECT_EQ(Limits().mid(0, 2), QStringList({"139", "140"}));
+}
+
 TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
     platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
                           QStringLiteral("0"));
