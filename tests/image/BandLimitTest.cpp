@@ -29,22 +29,15 @@ protected:
     }
 };
 
+// Nibble 4 codes no digit and is skipped; an entry without any digit raises
+// the conversion error.
 TEST_F(BandLimits, EntriesReadThroughTheDigitTable) {
-    EXPECT_EQ(read("7A 9E"), "136");
-    EXPECT_EQ(read("A7 77"), "1000");
-    EXPECT_EQ(read("77 77"), "0");
-    EXPECT_EQ(read("FF FF"), "9999");
-    EXPECT_EQ(read("74 9E"), "36"); // nibble 4 codes no digit and is skipped
-    EXPECT_EQ(read("72 07"), "520");
-}
-
-TEST_F(BandLimits, EntryWithoutAnyDigitRaisesTheConversionError) {
-    try {
-        read("45 6C");
-        FAIL() << "no error";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), 13);
-    }
+    const std::pair<const char*, const char*> cases[] = {{"7A 9E", "136"}, {"A7 77", "1000"},
+                                                         {"77 77", "0"},   {"FF FF", "9999"},
+                                                         {"74 9E", "36"},  {"72 07", "520"}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(read(bytes), text) << bytes;
+    EXPECT_EQ(ErrorOf([&] { read("45 6C"); }), 13);
     EXPECT_THROW(DecodeBandLimit(0xCD, 0x88), platform::RuntimeError);
     EXPECT_EQ(DecodeBandLimit(0x7A, 0x9E), "136");
 }
@@ -52,10 +45,11 @@ TEST_F(BandLimits, EntryWithoutAnyDigitRaisesTheConversionError) {
 TEST_F(BandLimits, TextsStoreFourCodedDigits) {
     EXPECT_EQ(store("520"), Hex("72 07"));
     EXPECT_EQ(image.BandLimit(3), "520");
-    EXPECT_EQ(store(""), Hex("77 77"));
-    EXPECT_EQ(store("136"), Hex("7A 9E"));
-    EXPECT_EQ(store("12345"), Hex("09 B2")); // 2345
-    EXPECT_EQ(store("9999"), Hex("FF FF"));
+    // "12345" keeps its last four digits, 2345.
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "77 77"}, {"136", "7A 9E"}, {"12345", "09 B2"}, {"9999", "FF FF"}};
+    for (const auto& [text, bytes] : cases)
+        EXPECT_EQ(store(text), Hex(bytes)) << text;
     // Texts whose last four characters are not all digits change nothing.
     for (const char* bad : {" 136", "1.5", "-5", "13a", "\u0663"}) {
         EXPECT_EQ(store(QString::fromUtf8(bad)), Hex("FF FF")) << bad;

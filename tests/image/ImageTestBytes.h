@@ -1,11 +1,16 @@
 #pragma once
-// Helpers for the image tests: images built from exact bytes, bytes read back.
+// Helpers for the image tests: images built from exact bytes, bytes read back,
+// error numbers and the comma locale.
 
 #include "image/clsVUROVA.h"
+#include "platform/core/RuntimeError.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QLocale>
 #include <QString>
+#include <functional>
+#include <initializer_list>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -24,9 +29,27 @@ inline QByteArray Hex(const char* spaced) {
     return QByteArray::fromHex(QByteArray(spaced));
 }
 
+inline QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (const int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
 // Writes bytes into a full-size array at offset.
 inline void Put(QByteArray& image, int offset, const QByteArray& bytes) {
     image.replace(offset, bytes.size(), bytes);
+}
+
+// Writes bytes into the image at offset, everything else kept.
+inline void Put(clsVUROVA& image, int offset, const QByteArray& bytes) {
+    QByteArray all = image.GetBytArry();
+    all.replace(offset, bytes.size(), bytes);
+    image.Sbyt(all);
+}
+
+inline void Put(clsVUROVA& image, int offset, std::initializer_list<int> values) {
+    Put(image, offset, Bytes(values));
 }
 
 // The bytes of an image at offset.
@@ -34,9 +57,28 @@ inline QByteArray At(const clsVUROVA& image, int offset, int count) {
     return image.GetBytArry().mid(offset, count);
 }
 
-// An image object holding the given full-size bytes, as a radio read leaves it.
-inline void Load(clsVUROVA& image, const QByteArray& bytes) {
-    image.Sbyt(bytes);
+// Marks channel ch as in use (RX 145.00000 MHz).
+inline void UseChannel(clsVUROVA& image, int ch) {
+    Put(image, 16 * ch, {0x00, 0x00, 0x50, 0x14});
+}
+
+// Offsets whose bytes differ between two images.
+inline QList<int> DifferingOffsets(const QByteArray& a, const QByteArray& b) {
+    QList<int> offsets;
+    for (int k = 0; k < a.size() && k < b.size(); ++k)
+        if (a.at(k) != b.at(k))
+            offsets << k;
+    return offsets;
+}
+
+// The number of the RuntimeError an action raises, 0 when it raises none.
+inline int ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const platform::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
 }
 
 struct LocaleGuard {

@@ -2,13 +2,11 @@
 // grid transfer does on every save, must change only what those setters
 // themselves rewrite.
 
-#include "SettingsFixture.h"
+#include "ImageTestBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
-using namespace settingstest;
+using namespace imagetest;
 
 namespace {
 
@@ -69,28 +67,20 @@ QByteArray RealisticImage() {
     QByteArray all(12292, '\0');
     for (int k = 0x0800; k < 0x2000; ++k)
         all[k] = static_cast<char>((k * 37 + 11) & 0xFF);
-    const auto put = [&](int offset, std::initializer_list<int> values) {
-        for (const int v : values)
-            all[offset++] = static_cast<char>(v);
-    };
-    put(16 * 3, {0x00, 0x50, 0x52, 0x14});
-    put(16 * 17, {0x00, 0x00, 0x50, 0x43});
-    put(0x0842, {0x00, 0x73, 0x00, 0x00, 0x01, 0x40, 0xFF, 0xFF, 0x00, 0x79, 0x00, 0x7A, 0x00, 0x9F,
-                 0x00, 0xC8, 0x00, 0x01});
-    put(0x0882, {0xFF, 0xFF, 0x00, 0x12, 0x01, 0x2D, 0x00, 0x34, 0x00, 0x5A, 0xFF, 0xFF, 0x00, 0x99,
-                 0x00, 0xAB, 0x01, 0x3F});
-    put(0x0E00,
-        {'K', 'G', '-', 'U', 'V', ' ', 'H', 'A', 'M', ' ', ' ', ' ', 'D', 'U', 'A', 'L', ' ', '1'});
-    put(0x0E20, {2, 3, 4, 1, 0x5A, 3, 7, 5});              // 0E20..0E27
-    put(0x0E2C, {2, 1, 0});                                // 0E2C..0E2E
-    put(0x0E31, {6, 0x33, 12, 0x44, 3, 9, 3, 1, 1, 2, 4}); // 0E31..0E3B
-    put(0x0E3D, {1});
-    put(0x0E42, {9, 0x55, 1, 17, 1, 0x80}); // 0E42..0E47
-    put(0x0E4A, {1, 2, 3, 4, 0xFF, 0xFF, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF,
-                 0xFF, 0xFF});     // 0E4A..0E5B
-    put(0x0E5C, {7, 0x66, 3, 17}); // 0E5C..0E5F
-    put(0x1810, {2, 0, 0, 6, 0});
-    put(0x1820, {1, 0, 5, 0, 0});
+    Put(all, 16 * 3, Hex("00 50 52 14"));
+    Put(all, 16 * 17, Hex("00 00 50 43"));
+    Put(all, 0x0842, Hex("00 73 00 00 01 40 FF FF 00 79 00 7A 00 9F 00 C8 00 01"));
+    Put(all, 0x0882, Hex("FF FF 00 12 01 2D 00 34 00 5A FF FF 00 99 00 AB 01 3F"));
+    Put(all, 0x0E00, QByteArray("KG-UV HAM   DUAL 1"));
+    Put(all, 0x0E20, Hex("02 03 04 01 5A 03 07 05"));          // 0E20..0E27
+    Put(all, 0x0E2C, Hex("02 01 00"));                         // 0E2C..0E2E
+    Put(all, 0x0E31, Hex("06 33 0C 44 03 09 03 01 01 02 04")); // 0E31..0E3B
+    Put(all, 0x0E3D, Hex("01"));
+    Put(all, 0x0E42, Hex("09 55 01 11 01 80"));                                     // 0E42..0E47
+    Put(all, 0x0E4A, Hex("01 02 03 04 FF FF 0A 0B 0C 0D 0E 0F FF FF FF FF FF FF")); // 0E4A..0E5B
+    Put(all, 0x0E5C, Hex("07 66 03 11"));                                           // 0E5C..0E5F
+    Put(all, 0x1810, Hex("02 00 00 06 00"));
+    Put(all, 0x1820, Hex("01 00 05 00 00"));
     return all;
 }
 
@@ -98,9 +88,7 @@ QByteArray RealisticImage() {
 
 TEST(SettingsRoundTrip, CanonicalContentChangesNoByte) {
     for (const bool comma : {false, true}) {
-        std::optional<CommaLocale> locale;
-        if (comma)
-            locale.emplace();
+        const LocaleGuard guard(comma ? CommaLocale() : QLocale());
         clsVUROVA image;
         image.Sbyt(RealisticImage());
         const QByteArray before = image.GetBytArry();
@@ -111,17 +99,13 @@ TEST(SettingsRoundTrip, CanonicalContentChangesNoByte) {
 
 TEST(SettingsRoundTrip, NonCanonicalContentIsRewrittenOnlyWhereTheRulesSay) {
     QByteArray all = RealisticImage();
-    const auto put = [&](int offset, std::initializer_list<int> values) {
-        for (const int v : values)
-            all[offset++] = static_cast<char>(v);
-    };
-    put(0x0E06, {'A', 0x00, 'B', 0xFF, 0x00, 0x00}); // line 2: gaps close, blanks pad
-    put(0x0E25, {9});                                // RogerBeep without a text: kept
-    put(0x0E46, {0x05, 0x01});                       // DualReceive 5 -> 1, CurrentVFO 1 -> 0x80
-    put(0x0E45, {0});                                // StartChannelA 0 reads 1 -> lowest used 3
-    put(0x0E50, {1, 0xFF, 2, 0xFF, 0xFF, 0xFF});     // ResetPassword "12" closes up
-    put(0x0E5C, {0});                                // Menu "" -> kept
-    put(0x1821, {0xFF, 0xFF, 0xFF, 0xFF});           // erased shift -> 0.000
+    Put(all, 0x0E06, Hex("41 00 42 FF 00 00")); // line 2: gaps close, blanks pad
+    Put(all, 0x0E25, Hex("09"));                // RogerBeep without a text: kept
+    Put(all, 0x0E46, Hex("05 01"));             // DualReceive 5 -> 1, CurrentVFO 1 -> 0x80
+    Put(all, 0x0E45, Hex("00"));                // StartChannelA 0 reads 1 -> lowest used 3
+    Put(all, 0x0E50, Hex("01 FF 02 FF FF FF")); // ResetPassword "12" closes up
+    Put(all, 0x0E5C, Hex("00"));                // Menu "" -> kept
+    Put(all, 0x1821, Hex("FF FF FF FF"));       // erased shift -> 0.000
     clsVUROVA image;
     image.Sbyt(all);
     FeedBackEverySetting(image);
@@ -130,8 +114,8 @@ TEST(SettingsRoundTrip, NonCanonicalContentIsRewrittenOnlyWhereTheRulesSay) {
     EXPECT_EQ(DifferingOffsets(all, after),
               (QList<int>{0x0E07, 0x0E08, 0x0E09, 0x0E0A, 0x0E0B, 0x0E45, 0x0E46, 0x0E47, 0x0E51,
                           0x0E52, 0x1821, 0x1822, 0x1823, 0x1824}));
-    EXPECT_EQ(BytesAt(image, 0x0E06, 6), Bytes({'A', 'B', 0x20, 0x20, 0x20, 0x20}));
-    EXPECT_EQ(BytesAt(image, 0x0E45, 3), Bytes({3, 1, 0x80}));
-    EXPECT_EQ(BytesAt(image, 0x0E50, 6), Bytes({1, 2, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(BytesAt(image, 0x1821, 4), Bytes({0, 0, 0, 0}));
+    EXPECT_EQ(At(image, 0x0E06, 6), Bytes({'A', 'B', 0x20, 0x20, 0x20, 0x20}));
+    EXPECT_EQ(At(image, 0x0E45, 3), Bytes({3, 1, 0x80}));
+    EXPECT_EQ(At(image, 0x0E50, 6), Bytes({1, 2, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(At(image, 0x1821, 4), Bytes({0, 0, 0, 0}));
 }

@@ -1,27 +1,27 @@
 // Configuration settings: enumerated, whole-number, switch, message and code members.
 
-#include "SettingsFixture.h"
+#include "ImageTestBytes.h"
 
 #include <gtest/gtest.h>
 
-using namespace settingstest;
+using namespace imagetest;
 
 TEST(SettingsEnumerated, GetSetByIndexExactTextOnly) {
     clsVUROVA image;
-    PutBytes(image, 0x0E25, {4});
+    Put(image, 0x0E25, {4});
     EXPECT_EQ(image.RogerBeep(), "");
-    PutBytes(image, 0x0E25, {0xFF});
+    Put(image, 0x0E25, {0xFF});
     EXPECT_EQ(image.RogerBeep(), "");
     image.setRogerBeep("BEGIN AND END");
-    EXPECT_EQ(BytesAt(image, 0x0E25, 1), Bytes({3}));
+    EXPECT_EQ(At(image, 0x0E25, 1), Bytes({3}));
     image.setRogerBeep("begin");
     image.setRogerBeep("BEGIN ");
-    EXPECT_EQ(BytesAt(image, 0x0E25, 1), Bytes({3}));
+    EXPECT_EQ(At(image, 0x0E25, 1), Bytes({3}));
 
     const QStringList sideTones{"OFF", "KEY", "ANI ID", "KEY+ANI ID"};
     for (int k = 0; k < sideTones.size(); ++k) {
         image.setSideTone(sideTones[k]);
-        EXPECT_EQ(BytesAt(image, 0x0E35, 1), Bytes({k}));
+        EXPECT_EQ(At(image, 0x0E35, 1), Bytes({k}));
         EXPECT_EQ(image.SideTone(), sideTones[k]);
     }
 }
@@ -51,7 +51,7 @@ TEST(SettingsEnumerated, EachMemberUsesItsOwnByte) {
         const QByteArray before = image.GetBytArry();
         (image.*m.set)(m.text);
         EXPECT_EQ(DifferingOffsets(before, image.GetBytArry()), QList<int>{m.offset}) << m.offset;
-        EXPECT_EQ(BytesAt(image, m.offset, 1), Bytes({m.index}));
+        EXPECT_EQ(At(image, m.offset, 1), Bytes({m.index}));
         EXPECT_EQ((image.*m.get)(), m.text);
     }
 }
@@ -60,75 +60,73 @@ TEST(SettingsSwitches, MenuDualReceiveCurrentVfo) {
     clsVUROVA image;
     EXPECT_EQ(image.Menu(), "");
     image.setMenu("ENABLED");
-    EXPECT_EQ(BytesAt(image, 0x0E5C, 1), Bytes({7}));
+    EXPECT_EQ(At(image, 0x0E5C, 1), Bytes({7}));
     image.setMenu("DISABLED");
-    EXPECT_EQ(BytesAt(image, 0x0E5C, 1), Bytes({6}));
+    EXPECT_EQ(At(image, 0x0E5C, 1), Bytes({6}));
     EXPECT_EQ(image.Menu(), "DISABLED");
     image.setMenu("enabled");
-    EXPECT_EQ(BytesAt(image, 0x0E5C, 1), Bytes({6}));
-    PutBytes(image, 0x0E5C, {1});
+    EXPECT_EQ(At(image, 0x0E5C, 1), Bytes({6}));
+    Put(image, 0x0E5C, {1});
     EXPECT_EQ(image.Menu(), "");
 
-    PutBytes(image, 0x0E47, {0x01});
+    Put(image, 0x0E47, {0x01});
     EXPECT_EQ(image.CurrentVFO(), "VFO B");
     image.setCurrentVFO("VFO B");
-    EXPECT_EQ(BytesAt(image, 0x0E47, 1), Bytes({0x80}));
+    EXPECT_EQ(At(image, 0x0E47, 1), Bytes({0x80}));
     image.setCurrentVFO("VFO A");
-    EXPECT_EQ(BytesAt(image, 0x0E47, 1), Bytes({0}));
+    EXPECT_EQ(At(image, 0x0E47, 1), Bytes({0}));
     image.setCurrentVFO("vfo a");
-    EXPECT_EQ(BytesAt(image, 0x0E47, 1), Bytes({0x80}));
+    EXPECT_EQ(At(image, 0x0E47, 1), Bytes({0x80}));
 
-    PutBytes(image, 0x0E46, {0x40});
+    Put(image, 0x0E46, {0x40});
     EXPECT_EQ(image.DualReceive(), "ON");
     image.setDualReceive("OFF");
-    EXPECT_EQ(BytesAt(image, 0x0E46, 1), Bytes({0}));
+    EXPECT_EQ(At(image, 0x0E46, 1), Bytes({0}));
     EXPECT_EQ(image.DualReceive(), "OFF");
     image.setDualReceive("anything");
-    EXPECT_EQ(BytesAt(image, 0x0E46, 1), Bytes({1}));
+    EXPECT_EQ(At(image, 0x0E46, 1), Bytes({1}));
 }
 
 TEST(SettingsNumbers, TotRoundsAndOverflows) {
     clsVUROVA image;
     image.setTOT("20");
-    EXPECT_EQ(BytesAt(image, 0x0E26, 1), Bytes({0}));
+    EXPECT_EQ(At(image, 0x0E26, 1), Bytes({0}));
     EXPECT_EQ(image.TOT(), "15");
     image.setTOT("23");
     EXPECT_EQ(image.TOT(), "30");
     image.setTOT("600");
-    EXPECT_EQ(BytesAt(image, 0x0E26, 1), Bytes({39}));
+    EXPECT_EQ(At(image, 0x0E26, 1), Bytes({39}));
     image.setTOT("8");
-    EXPECT_EQ(BytesAt(image, 0x0E26, 1), Bytes({0}));
-    PutBytes(image, 0x0E26, {5});
-    EXPECT_EQ(ErrorOf([&] { image.setTOT("0"); }), 6);
-    EXPECT_EQ(ErrorOf([&] { image.setTOT("7"); }), 6);
-    EXPECT_EQ(ErrorOf([&] { image.setTOT("3855"); }), 6);
-    EXPECT_EQ(ErrorOf([&] { image.setTOT("1 min"); }), 13);
-    EXPECT_EQ(ErrorOf([&] { image.setTOT(""); }), 13);
-    EXPECT_EQ(BytesAt(image, 0x0E26, 1), Bytes({5}));
+    EXPECT_EQ(At(image, 0x0E26, 1), Bytes({0}));
+    Put(image, 0x0E26, {5});
+    const std::pair<const char*, int> errors[] = {
+        {"0", 6}, {"7", 6}, {"3855", 6}, {"1 min", 13}, {"", 13}};
+    for (const auto& e : errors)
+        EXPECT_EQ(ErrorOf([&] { image.setTOT(e.first); }), e.second) << e.first;
+    EXPECT_EQ(At(image, 0x0E26, 1), Bytes({5}));
 }
 
 TEST(SettingsNumbers, OffOrNumberUnderBothLocales) {
     clsVUROVA image;
     image.setVOX("OFF");
-    EXPECT_EQ(BytesAt(image, 0x0E27, 1), Bytes({0}));
+    EXPECT_EQ(At(image, 0x0E27, 1), Bytes({0}));
     EXPECT_EQ(image.VOX(), "OFF");
     image.setVOX("7");
-    EXPECT_EQ(BytesAt(image, 0x0E27, 1), Bytes({7}));
-    PutBytes(image, 0x0E27, {0xFF});
+    EXPECT_EQ(At(image, 0x0E27, 1), Bytes({7}));
+    Put(image, 0x0E27, {0xFF});
     EXPECT_EQ(image.VOX(), "255");
     image.setTOTAlarm("10");
     image.setANIDelay("30");
-    EXPECT_EQ(BytesAt(image, 0x0E36, 1), Bytes({10}));
-    EXPECT_EQ(BytesAt(image, 0x0E33, 1), Bytes({30}));
+    EXPECT_EQ(At(image, 0x0E36, 1), Bytes({10}));
+    EXPECT_EQ(At(image, 0x0E33, 1), Bytes({30}));
     image.setANIDelay("2.5"); // halves to even
     EXPECT_EQ(image.ANIDelay(), "2");
-    EXPECT_EQ(ErrorOf([&] { image.setANIDelay("256"); }), 6);
-    EXPECT_EQ(ErrorOf([&] { image.setANIDelay("-1"); }), 6);
-    EXPECT_EQ(ErrorOf([&] { image.setANIDelay("off"); }), 13);
-    EXPECT_EQ(ErrorOf([&] { image.setANIDelay("3,5"); }), 13);
+    const std::pair<const char*, int> errors[] = {{"256", 6}, {"-1", 6}, {"off", 13}, {"3,5", 13}};
+    for (const auto& e : errors)
+        EXPECT_EQ(ErrorOf([&] { image.setANIDelay(e.first); }), e.second) << e.first;
     EXPECT_EQ(image.ANIDelay(), "2");
 
-    CommaLocale comma;
+    LocaleGuard comma(CommaLocale());
     image.setANIDelay("3,5");
     EXPECT_EQ(image.ANIDelay(), "4");
     EXPECT_EQ(ErrorOf([&] { image.setANIDelay("3.5"); }), 13);
@@ -139,7 +137,7 @@ TEST(SettingsNumbers, PriorityChannelOnlyUsedChannels) {
     clsVUROVA image;
     UseChannel(image, 7);
     image.setPriorityChannel("5");
-    EXPECT_EQ(BytesAt(image, 0x0E5E, 1), Bytes({0}));
+    EXPECT_EQ(At(image, 0x0E5E, 1), Bytes({0}));
     EXPECT_EQ(image.PriorityChannel(), "0");
     image.setPriorityChannel("7");
     EXPECT_EQ(image.PriorityChannel(), "7");
@@ -151,15 +149,15 @@ TEST(SettingsNumbers, PriorityChannelOnlyUsedChannels) {
 TEST(SettingsMessages, PaddingGapsCodePageAndLength) {
     clsVUROVA image;
     image.setPowerUpMsgLine1("AB");
-    EXPECT_EQ(BytesAt(image, 0x0E00, 6), Bytes({0x41, 0x42, 0x20, 0x20, 0x20, 0x20}));
+    EXPECT_EQ(At(image, 0x0E00, 6), Bytes({0x41, 0x42, 0x20, 0x20, 0x20, 0x20}));
     EXPECT_EQ(image.PowerUpMsgLine1(), "AB    ");
 
-    PutBytes(image, 0x0E06, {0x41, 0x00, 0x42, 0xFF, 0x43, 0x00});
+    Put(image, 0x0E06, {0x41, 0x00, 0x42, 0xFF, 0x43, 0x00});
     EXPECT_EQ(image.PowerUpMsgLine2(), "ABC");
 
-    PutBytes(image, 0x0E12, {0x5A});
+    Put(image, 0x0E12, {0x5A});
     image.setSingleReceiveMsg(QString::fromUtf8("Grüße aus X"));
-    EXPECT_EQ(BytesAt(image, 0x0E0C, 7), Bytes({0x47, 0x72, 0xFC, 0xDF, 0x65, 0x20, 0x5A}));
+    EXPECT_EQ(At(image, 0x0E0C, 7), Bytes({0x47, 0x72, 0xFC, 0xDF, 0x65, 0x20, 0x5A}));
     EXPECT_EQ(image.SingleReceiveMsg(), QString::fromUtf8("Grüße "));
     EXPECT_EQ(image.PowerUpMsgLine2(), "ABC");
 }
@@ -167,16 +165,16 @@ TEST(SettingsMessages, PaddingGapsCodePageAndLength) {
 TEST(SettingsCodes, HexDigitsValidatedWhole) {
     clsVUROVA image;
     image.setANI_ID("123");
-    EXPECT_EQ(BytesAt(image, 0x0E56, 6), Bytes({1, 2, 3, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(At(image, 0x0E56, 6), Bytes({1, 2, 3, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(image.ANI_ID(), "123");
     image.setANI_ID("");
-    EXPECT_EQ(BytesAt(image, 0x0E56, 6), Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(At(image, 0x0E56, 6), Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(image.ANI_ID(), "");
-    PutBytes(image, 0x0E56, {0x12, 0xFF, 0x0A});
+    Put(image, 0x0E56, {0x12, 0xFF, 0x0A});
     EXPECT_EQ(image.ANI_ID(), "12A");
 
     image.setModePassword("abcDEF");
-    EXPECT_EQ(BytesAt(image, 0x0E4A, 6), Bytes({10, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(At(image, 0x0E4A, 6), Bytes({10, 11, 12, 13, 14, 15}));
     EXPECT_EQ(image.ModePassword(), "ABCDEF");
 
     image.setResetPassword("654321");
@@ -187,7 +185,7 @@ TEST(SettingsCodes, HexDigitsValidatedWhole) {
     // A longer text is cut to the field; the next field keeps its bytes.
     image.setResetPassword("98765432");
     EXPECT_EQ(image.ResetPassword(), "987654");
-    EXPECT_EQ(BytesAt(image, 0x0E56, 1), Bytes({0x12}));
+    EXPECT_EQ(At(image, 0x0E56, 1), Bytes({0x12}));
 }
 
 TEST(SettingsOptionLists, CountsAndEnds) {

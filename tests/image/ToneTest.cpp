@@ -28,34 +28,30 @@ protected:
     }
 };
 
+// 14 28 is no listed code; EE 09 is a tone above the list.
 TEST_F(ToneCoding, StoredCodesReadAsTexts) {
-    EXPECT_EQ(readDecode("FF FF"), "OFF");
-    EXPECT_EQ(readDecode("75 03"), "88.5");
-    EXPECT_EQ(readDecode("13 28"), "D023N");
-    EXPECT_EQ(readDecode("13 A8"), "D023I");
-    EXPECT_EQ(readDecode("EE 09"), "");
-    EXPECT_EQ(readDecode("14 28"), "10260N"); // not a listed code
-    EXPECT_EQ(readDecode("ED 09"), "254.1");
-    EXPECT_EQ(readDecode("00 00"), "0.0");
-    EXPECT_EQ(readDecode("EC A9"), "D754I");
-    EXPECT_EQ(readDecode("FE FF"), "32766I");
+    const std::pair<const char*, const char*> cases[] = {
+        {"FF FF", "OFF"},   {"75 03", "88.5"},   {"13 28", "D023N"}, {"13 A8", "D023I"},
+        {"EE 09", ""},      {"14 28", "10260N"}, {"ED 09", "254.1"}, {"00 00", "0.0"},
+        {"EC A9", "D754I"}, {"FE FF", "32766I"}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(readDecode(bytes), text) << bytes;
 }
 
 TEST_F(ToneCoding, TextsStoreLittleEndianCodes) {
-    EXPECT_EQ(storeEncode("D754I"), Hex("EC A9"));
-    EXPECT_EQ(storeEncode("D023N"), Hex("13 28"));
-    EXPECT_EQ(storeEncode("88.5"), Hex("75 03"));
-    EXPECT_EQ(storeEncode("254.1"), Hex("ED 09"));
-    EXPECT_EQ(storeEncode("67"), Hex("9E 02"));
-    EXPECT_EQ(storeEncode("OFF"), Hex("FF FF"));
-    EXPECT_EQ(storeEncode("88.25"), Hex("72 03")); // 882.5 rounds to the even 882
-    // Fallbacks.
+    // Texts that are neither a tone of the list nor a code store OFF.
     for (const char* off : {"66", "255", "ABC", "", "off", "d023N", "-100", "88.5x"}) {
         image.setEncode(1, "88.5");
         EXPECT_EQ(storeEncode(off), Hex("FF FF")) << off;
     }
-    EXPECT_EQ(storeEncode("D024N"), Hex("00 00")); // a "D" text with no listed code
-    EXPECT_EQ(storeEncode("D999I"), Hex("00 80"));
+    // 88.25 gives 882.5, which rounds to the even 882; a "D" text with no listed
+    // code stores 0 (and its polarity).
+    const std::pair<const char*, const char*> cases[] = {
+        {"D754I", "EC A9"}, {"D023N", "13 28"}, {"88.5", "75 03"},
+        {"254.1", "ED 09"}, {"67", "9E 02"},    {"OFF", "FF FF"},
+        {"88.25", "72 03"}, {"D024N", "00 00"}, {"D999I", "00 80"}};
+    for (const auto& [text, bytes] : cases)
+        EXPECT_EQ(storeEncode(text), Hex(bytes)) << text;
     // Decode and encode have their own bytes.
     image.setDecode(1, "D023I");
     EXPECT_EQ(At(image, Decode1, 4), Hex("13 A8 00 80"));
@@ -65,13 +61,11 @@ TEST_F(ToneCoding, DcsConversions) {
     EXPECT_EQ(image.LongToDCS(0x2813), "D023N");
     EXPECT_EQ(image.LongToDCS(0xA9EC), "D754I");
     EXPECT_EQ(image.LongToDCS(0x2814), "10260N");
-    EXPECT_EQ(image.DCSToLong("D023"), 0x2813);
-    EXPECT_EQ(image.DCSToLong("D023N"), 0x2813);
-    EXPECT_EQ(image.DCSToLong("D023I"), 0xA813);
-    EXPECT_EQ(image.DCSToLong("D02"), 0);
-    EXPECT_EQ(image.DCSToLong("D+23"), 0);
-    EXPECT_EQ(image.DCSToLong("I"), 0x8000);
-    EXPECT_EQ(image.DCSToLong("D023i"), 0x2813);
+    const std::pair<const char*, int> cases[] = {
+        {"D023", 0x2813}, {"D023N", 0x2813}, {"D023I", 0xA813}, {"D02", 0},
+        {"D+23", 0},      {"I", 0x8000},     {"D023i", 0x2813}};
+    for (const auto& [text, code] : cases)
+        EXPECT_EQ(image.DCSToLong(text), code) << text;
 }
 
 TEST_F(ToneCoding, ToneListHoldsTheOfferedTextsInOrder) {

@@ -1,14 +1,15 @@
 // TW export and import.
 
-#include "SettingsFixture.h"
+#include "ImageTestBytes.h"
+
+#include "support/TestUtil.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <random>
 
-using namespace settingstest;
+using namespace imagetest;
 
 namespace {
 
@@ -20,18 +21,6 @@ QByteArray RandomImage(unsigned seed) {
     for (char& byte : all)
         byte = static_cast<char>(random() & 0xFF);
     return all;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 // What an import of source's export must make of target.
@@ -54,19 +43,16 @@ QByteArray ExpectedImport(const QByteArray& source, QByteArray target) {
     return target;
 }
 
-class TwFile : public ::testing::Test {
+class TwFile : public TempDirTest {
 protected:
-    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString path(const QString& name) const { return tempPath(name); }
 
     QByteArray exportOf(const QByteArray& content) {
         clsVUROVA image;
         image.Sbyt(content);
         image.ExportTWFile(path("export.tw"));
-        return ReadAll(path("export.tw"));
+        return ReadFileBytes(path("export.tw"));
     }
-
-private:
-    QTemporaryDir dir_;
 };
 
 } // namespace
@@ -75,39 +61,33 @@ TEST_F(TwFile, ExportLayout) {
     const QByteArray content = RandomImage(1);
     const QByteArray file = exportOf(content);
     ASSERT_EQ(file.size(), 5172);
-    EXPECT_EQ(file.left(8), Bytes({0x02, 0, 0, 0, 0x00, 0x10, 0, 0}));
-    EXPECT_EQ(file.mid(72, 4), Bytes({0x00, 0x50, 0, 0}));
-    EXPECT_EQ(file.mid(2112, 4), Bytes({0x07, 0xD0, 0, 0}));
-    EXPECT_EQ(file.mid(2180, 2), Bytes({0x10, 0x10}));
-    EXPECT_EQ(file.mid(2246, 2), Bytes({0x10, 0x50}));
-    EXPECT_EQ(file.mid(4292, 4), Bytes({0x08, 0x10, 0, 0}));
-    EXPECT_EQ(file.mid(4360, 2), Bytes({0x09, 0x70}));
-    EXPECT_EQ(file.mid(4426, 2), Bytes({0x0E, 0x20}));
-    EXPECT_EQ(file.mid(4492, 2), Bytes({0x18, 0x10}));
-    EXPECT_EQ(file.mid(4558, 2), Bytes({0x0E, 0x06}));
+    // File offset -> bytes: block heads and the fixed tail (at 4868 the number
+    // 3,771,512, at 5124 3,776,648).
+    EXPECT_EQ(file.left(8), Hex("02 00 00 00 00 10 00 00"));
+    const std::pair<int, const char*> fixed[] = {
+        {72, "00 50 00 00"},   {2112, "07 D0 00 00"}, {2180, "10 10"},       {2246, "10 50"},
+        {4292, "08 10 00 00"}, {4360, "09 70"},       {4426, "0E 20"},       {4492, "18 10"},
+        {4558, "0E 06"},       {4624, "50 59 39 00"}, {4868, "78 8C 39 00"}, {5124, "88 A0 39 00"},
+        {5168, "F8 A3 39 00"}};
+    for (const auto& [offset, bytes] : fixed)
+        EXPECT_EQ(file.mid(offset, Hex(bytes).size()), Hex(bytes)) << offset;
     EXPECT_EQ(file.mid(4566, 58), QByteArray(58, static_cast<char>(0xFF)));
-    EXPECT_EQ(file.mid(4624, 4), Bytes({0x50, 0x59, 0x39, 0x00}));
-    EXPECT_EQ(file.mid(4868, 4), Bytes({0x78, 0x8C, 0x39, 0x00})); // 3,771,512
-    EXPECT_EQ(file.mid(5124, 4), Bytes({0x88, 0xA0, 0x39, 0x00})); // 3,776,648
-    EXPECT_EQ(file.mid(5168, 4), Bytes({0xF8, 0xA3, 0x39, 0x00}));
-
-    EXPECT_EQ(file.mid(8, 64), content.mid(0x0010, 64));
-    EXPECT_EQ(file.mid(4 + 31 * 68 + 4, 64), content.mid(0x07D0, 64));
-    EXPECT_EQ(file.mid(2182, 64), content.mid(0x1010, 64));
-    EXPECT_EQ(file.mid(4296, 64), content.mid(0x0810, 64));
-    EXPECT_EQ(file.mid(4362, 64), content.mid(0x0970, 64));
-    EXPECT_EQ(file.mid(4428, 64), content.mid(0x0E20, 64));
-    EXPECT_EQ(file.mid(4494, 64), content.mid(0x1810, 64));
-    EXPECT_EQ(file.mid(4560, 6), content.mid(0x0E06, 6));
+    // File offset, image offset, length of the image bytes carried.
+    const int carried[][3] = {{8, 0x0010, 64},    {4 + 31 * 68 + 4, 0x07D0, 64},
+                              {2182, 0x1010, 64}, {4296, 0x0810, 64},
+                              {4362, 0x0970, 64}, {4428, 0x0E20, 64},
+                              {4494, 0x1810, 64}, {4560, 0x0E06, 6}};
+    for (const auto& [at, from, length] : carried)
+        EXPECT_EQ(file.mid(at, length), content.mid(from, length)) << at;
 }
 
 TEST_F(TwFile, ExportTakesNoSnapshotAndReplacesOrRefuses) {
     clsVUROVA image;
     image.Sbyt(RandomImage(2));
     ASSERT_TRUE(image.IsDataChanged());
-    WriteAll(path("old.tw"), QByteArray(9000, 'x'));
+    WriteFileBytes(path("old.tw"), QByteArray(9000, 'x'));
     image.ExportTWFile(path("old.tw"));
-    EXPECT_EQ(ReadAll(path("old.tw")).size(), 5172);
+    EXPECT_EQ(ReadFileBytes(path("old.tw")).size(), 5172);
     EXPECT_TRUE(image.IsDataChanged());
     EXPECT_FALSE(image.IsTWFile());
 
@@ -147,12 +127,12 @@ TEST_F(TwFile, MissingPowerUpLineBlockEmptiesTheLine) {
     QByteArray file = exportOf(RandomImage(5));
     file[4558] = 0x0E;
     file[4559] = 0x07;
-    WriteAll(path("b.tw"), file.left(4560));
+    WriteFileBytes(path("b.tw"), file.left(4560));
     clsVUROVA image;
     image.Sbyt(RandomImage(6));
     QString message;
     ASSERT_TRUE(image.ImportTWFile(path("b.tw"), message));
-    EXPECT_EQ(BytesAt(image, 0x0E06, 6), QByteArray(6, static_cast<char>(0xFF)));
+    EXPECT_EQ(At(image, 0x0E06, 6), QByteArray(6, static_cast<char>(0xFF)));
     EXPECT_EQ(image.PowerUpMsgLine2(), "");
 }
 
@@ -163,7 +143,7 @@ TEST_F(TwFile, ShortOrUnreadableFilesAreRefusedAndChangeNothing) {
     const QByteArray before = image.GetBytArry();
 
     for (const int length : {0, 4, 4000, 4559, 4565}) {
-        WriteAll(path("short.tw"), file.left(length));
+        WriteFileBytes(path("short.tw"), file.left(length));
         QString message;
         EXPECT_FALSE(image.ImportTWFile(path("short.tw"), message)) << length;
         EXPECT_EQ(message, ReadFailure) << length;
@@ -173,7 +153,7 @@ TEST_F(TwFile, ShortOrUnreadableFilesAreRefusedAndChangeNothing) {
     EXPECT_EQ(message, ReadFailure + "File not found");
     EXPECT_FALSE(image.ImportTWFile(path(""), message));
     EXPECT_EQ(message, ReadFailure + "Path/File access error (is a folder)");
-    WriteAll(path("locked.tw"), file);
+    WriteFileBytes(path("locked.tw"), file);
     QFile::setPermissions(path("locked.tw"), QFileDevice::WriteOwner);
     if (!QFile(path("locked.tw")).open(QIODevice::ReadOnly)) { // root reads it anyway
         EXPECT_FALSE(image.ImportTWFile(path("locked.tw"), message));
@@ -183,6 +163,6 @@ TEST_F(TwFile, ShortOrUnreadableFilesAreRefusedAndChangeNothing) {
     EXPECT_EQ(image.GetBytArry(), before);
     EXPECT_FALSE(image.IsTWFile());
 
-    WriteAll(path("exact.tw"), file.left(4566));
+    WriteFileBytes(path("exact.tw"), file.left(4566));
     EXPECT_TRUE(image.ImportTWFile(path("exact.tw"), message));
 }
