@@ -11,8 +11,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -314,6 +316,13 @@ private:
     DialogResponder* previousResponder_;
 };
 
+// Runs the real box; act gets it once it shows.
+int RunRealBox(int flags, const std::function<void(QMessageBox&)>& act,
+               const QString& prompt = QStringLiteral("Prompt")) {
+    RealDialogs::WhenShown<QMessageBox>(act);
+    return RunMessageBox(prompt, flags, QStringLiteral("Title"));
+}
+
 } // namespace
 
 TEST(RealFileDialog, FiltersFolderAndNoOverwriteQuestion) {
@@ -354,4 +363,108 @@ TEST(RealColorDialog, StartsAtTheNumberAndAnswersANumber) {
 
     RealDialogs::WhenShown<QColorDialog>([](QColorDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(ChooseColor(nullptr, 0), std::nullopt);
+}
+
+TEST(MsgBox, ResponderSeesTitleTextIconButtonsAndDefault) {
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(vbNo);
+    EXPECT_EQ(
+        MsgBox("Delete the selected rows?", vbYesNo + vbQuestion + vbDefaultButton2, "Confirm "),
+        vbNo);
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    const DialogCall& call = dialogs.shown().front();
+    EXPECT_EQ(call.kind, DialogKind::Message);
+    EXPECT_EQ(call.title, "Confirm "); // trailing blank kept
+    EXPECT_EQ(call.text, "Delete the selected rows?");
+    EXPECT_EQ(call.icon, vbQuestion);
+    EXPECT_EQ(call.buttons, vbYesNo);
+    EXPECT_EQ(call.defaultButton, vbDefaultButton2);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Delete the selected rows?"});
+}
+
+TEST(MsgBox, EmptyTitleIsTheApplicationTitle) {
+    SetApplicationTitle("KG-UV Ferrowind");
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(vbOK).answerMessage(vbOK);
+    MsgBox("Done");
+    SetApplicationTitle(QString());
+    MsgBox("Done");
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown()[0].title, "KG-UV Ferrowind");
+    EXPECT_EQ(dialogs.shown()[0].icon, 0);
+    EXPECT_EQ(dialogs.shown()[1].title, QGuiApplication::applicationDisplayName());
+}
+
+TEST(MsgBox, UnarmedBoxReportsAndGetsTheSafeAnswer) {
+    RecordUnexpected strict;
+    EXPECT_EQ(MsgBox("a", vbOKOnly), vbOK);
+    EXPECT_EQ(MsgBox("b", vbOKCancel), vbCancel);
+    EXPECT_EQ(MsgBox("c", vbAbortRetryIgnore + vbCritical), vbAbort);
+    EXPECT_EQ(MsgBox("d", vbYesNoCancel), vbCancel);
+    EXPECT_EQ(MsgBox("e", vbYesNo + vbExclamation), vbNo);
+    EXPECT_EQ(MsgBox("f", vbRetryCancel), vbCancel);
+    ASSERT_EQ(strict.calls.size(), 6);
+    EXPECT_EQ(strict.calls[4].text, "e");
+    EXPECT_EQ(strict.calls[4].icon, vbExclamation);
+    EXPECT_TRUE(DescribeDialogCall(strict.calls[2]).contains("\"c\""));
+}
+
+TEST(MsgBoxReal, EscapeGivesCancelOrOk) {
+    auto escape = [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    EXPECT_EQ(RunRealBox(vbOKOnly, escape), vbOK);
+    EXPECT_EQ(RunRealBox(vbOKCancel, escape), vbCancel);
+    EXPECT_EQ(RunRealBox(vbYesNoCancel, escape), vbCancel);
+    EXPECT_EQ(RunRealBox(vbRetryCancel, escape), vbCancel);
+}
+
+TEST(MsgBoxReal, YesNoCannotBeEscapedOrClosed) {
+    for (const int flags : {int(vbYesNo), int(vbAbortRetryIgnore)}) {
+        const int answer = RunRealBox(flags, [flags](QMessageBox& box) {
+            QTest::keyClick(&box, Qt::Key_Escape);
+            EXPECT_FALSE(box.close());
+            EXPECT_TRUE(box.isVisible());
+            box.button(flags == vbYesNo ? QMessageBox::Yes : QMessageBox::Retry)->click();
+        });
+        EXPECT_EQ(answer, flags == vbYesNo ? vbYes : vbRetry);
+    }
+}
+
+TEST(MsgBoxReal, ButtonsAnswerWithTheirNumbers) {
+    const std::pair<int, QMessageBox::StandardButton> cases[] = {
+        {vbOKCancel, QMessageBox::Ok},
+        {vbAbortRetryIgnore, QMessageBox::Abort},
+        {vbAbortRetryIgnore, QMessageBox::Ignore},
+        {vbYesNoCancel, QMessageBox::No},
+        {vbRetryCancel, QMessageBox::Retry},
+    };
+    const int expected[] = {vbOK, vbAbort, vbIgnore, vbNo, vbRetry};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto [flags, button] = cases[i];
+        EXPECT_EQ(
+            RunRealBox(flags, [button = button](QMessageBox& box) { box.button(button)->click(); }),
+            expected[i]);
+    }
+}
+
+TEST(MsgBoxReal, DefaultButtonIconAndPlainText) {
+    const int answer = RunRealBox(
+        vbYesNoCancel + vbCritical + vbDefaultButton3,
+        [](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), QMessageBox::Critical);
+            EXPECT_EQ(box.text(), "1 < 2\n<b>x</b>");
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
+            EXPECT_EQ(box.windowTitle(), "Title");
+            EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Cancel));
+            box.defaultButton()->click();
+        },
+        "1 < 2\r\n<b>x</b>");
+    EXPECT_EQ(answer, vbCancel);
+
+    // A default beyond the buttons is the first button.
+    EXPECT_EQ(RunRealBox(vbYesNo + vbDefaultButton3 + vbInformation,
+                         [](QMessageBox& box) {
+                             EXPECT_EQ(box.icon(), QMessageBox::Information);
+                             box.defaultButton()->click();
+                         }),
+              vbYes);
 }

@@ -72,12 +72,9 @@ protected:
 
 TEST_F(GridTest, StartsAsAnEmptyFlexGridDoes) {
     const FlexGrid fresh;
-    EXPECT_EQ(fresh.rows(), 2);
-    EXPECT_EQ(fresh.cols(), 2);
-    EXPECT_EQ(fresh.fixedRows(), 1);
-    EXPECT_EQ(fresh.fixedCols(), 1);
-    EXPECT_EQ(fresh.row(), 1);
-    EXPECT_EQ(fresh.col(), 1);
+    EXPECT_EQ(QList<int>({fresh.rows(), fresh.cols(), fresh.fixedRows(), fresh.fixedCols(),
+                          fresh.row(), fresh.col()}),
+              QList<int>({2, 2, 1, 1, 1, 1}));
     EXPECT_EQ(fresh.highLight(), flexHighlightAlways);
     EXPECT_TRUE(fresh.redraw());
 }
@@ -385,42 +382,22 @@ TEST_F(GridTest, AnEditorAtGridLeftPlusCellLeftLiesOverTheCell) {
 }
 
 TEST_F(GridTest, RedrawOffSuspendsPaintingOnly) {
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int* count;
-        explicit PaintCounter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint)
-                ++*count;
-            return false;
-        }
-    } counter(&paints);
-    grid->viewport()->installEventFilter(&counter);
+    EventCounter paints(grid->viewport(), QEvent::Paint);
     grid->setRedraw(false);
     grid->setTextMatrix(1, 1, "changed");
     grid->setRow(3);
     grid->setTopRow(5);
     QApplication::processEvents();
-    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(paints.count, 0);
     EXPECT_EQ(grid->textMatrix(1, 1), "changed");
     EXPECT_EQ(log.lines, (QStringList{"RowColChange 3,1", "SelChange 3,1", "Scroll 5,1"}));
     grid->setRedraw(true);
     QApplication::processEvents();
-    EXPECT_GT(paints, 0);
+    EXPECT_GT(paints.count, 0);
 }
 
 TEST_F(GridTest, TheWheelScrollsNothingAndGoesOnToTheParent) {
-    int wheels = 0;
-    struct WheelCounter : QObject {
-        int* count;
-        explicit WheelCounter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Wheel)
-                ++*count;
-            return false;
-        }
-    } counter(&wheels);
-    window.installEventFilter(&counter);
+    EventCounter wheels(&window, QEvent::Wheel);
     for (QWidget* target : {static_cast<QWidget*>(grid->viewport()),
                             static_cast<QWidget*>(grid->verticalScrollBar())}) {
         const QPoint at(5, 5);
@@ -430,7 +407,7 @@ TEST_F(GridTest, TheWheelScrollsNothingAndGoesOnToTheParent) {
         QCoreApplication::instance()->notify(target, &wheel); // sendEvent would clear it
     }
     EXPECT_EQ(grid->topRow(), 1);
-    EXPECT_EQ(wheels, 2);
+    EXPECT_EQ(wheels.count, 2);
     EXPECT_TRUE(log.lines.isEmpty());
 }
 

@@ -36,16 +36,14 @@ int ErrorNumberOf(const std::function<void()>& call) {
 
 } // namespace
 
+// A decimal comma ends the number; blanks are skipped everywhere.
 TEST(Val, ReadsTheLeadingNumberWithAPoint) {
-    EXPECT_DOUBLE_EQ(Val("145.500"), 145.5);
-    EXPECT_DOUBLE_EQ(Val("  -12.25 MHz"), -12.25);
-    EXPECT_DOUBLE_EQ(Val("+.5"), 0.5);
-    EXPECT_DOUBLE_EQ(Val("145."), 145.0);
-    EXPECT_DOUBLE_EQ(Val("145,500"), 145.0); // a decimal comma ends the number
-    EXPECT_DOUBLE_EQ(Val("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(Val("1 4 5.5"), 145.5); // blanks are skipped everywhere
-    EXPECT_DOUBLE_EQ(Val("1e3"), 1.0);
-    EXPECT_DOUBLE_EQ(Val("&H10"), 0.0);
+    const std::pair<const char*, double> cases[] = {
+        {"145.500", 145.5}, {"  -12.25 MHz", -12.25}, {"+.5", 0.5},       {"145.", 145.0},
+        {"145,500", 145.0}, {"1.2.3", 1.2},           {"1 4 5.5", 145.5}, {"1e3", 1.0},
+        {"&H10", 0.0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(Val(text), value) << text;
 }
 
 TEST(Val, GivesZeroWithoutANumber) {
@@ -84,12 +82,10 @@ TEST(LocaleNumber, UnderACommaLocaleTheCommaIsTheSeparator) {
 }
 
 TEST(WholeNumbers, RoundHalvesToEven) {
-    EXPECT_EQ(RoundHalfEven(0.5), 0.0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(RoundHalfEven(-3.5), -4.0);
-    EXPECT_EQ(RoundHalfEven(2.5000001), 3.0);
+    const std::pair<double, double> cases[] = {{0.5, 0.0},   {1.5, 2.0},   {2.5, 2.0},
+                                               {-2.5, -2.0}, {-3.5, -4.0}, {2.5000001, 3.0}};
+    for (const auto& [value, rounded] : cases)
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     EXPECT_EQ(ToInt32(2.5), 2);
     EXPECT_EQ(ToInt32(3.5), 4);
     EXPECT_EQ(ToInt16(QStringLiteral("6.5"), QLocale::c()), 6);
@@ -123,35 +119,33 @@ TEST(WholeNumbers, TextThatIsNoNumberIsATypeMismatch) {
 }
 
 TEST(FormatNumber, FrequencyPatterns) {
-    const QLocale c = QLocale::c();
-    EXPECT_EQ(FormatNumber(145.5125, "##0.000##", c), "145.5125");
-    EXPECT_EQ(FormatNumber(145.5, "##0.000##", c), "145.500");
-    EXPECT_EQ(FormatNumber(145.50625, "##0.000##", c), "145.50625");
-    EXPECT_EQ(FormatNumber(0.5, "##0.000##", c), "0.500");
-    EXPECT_EQ(FormatNumber(145.506254, "##0.000##", c), "145.50625");
-    EXPECT_EQ(FormatNumber(145.506255, "##0.000##", c), "145.50626");
-    EXPECT_EQ(FormatNumber(439.999996, "##0.000##", c), "440.000");
-    EXPECT_EQ(FormatNumber(145.5, "##0.00000", c), "145.50000");
-    EXPECT_EQ(FormatNumber(0.0, "##0.00000", c), "0.00000");
-    EXPECT_EQ(FormatNumber(1445.5, "##0.00000", c), "1445.50000");
+    const std::pair<double, const char*> threeToFive[] = {
+        {145.5125, "145.5125"}, {145.5, "145.500"},        {145.50625, "145.50625"},
+        {0.5, "0.500"},         {145.506254, "145.50625"}, {145.506255, "145.50626"},
+        {439.999996, "440.000"}};
+    for (const auto& [value, text] : threeToFive)
+        EXPECT_EQ(FormatNumber(value, "##0.000##", QLocale::c()), text) << value;
+    const std::pair<double, const char*> five[] = {
+        {145.5, "145.50000"}, {0.0, "0.00000"}, {1445.5, "1445.50000"}};
+    for (const auto& [value, text] : five)
+        EXPECT_EQ(FormatNumber(value, "##0.00000", QLocale::c()), text) << value;
 }
 
 TEST(FormatNumber, ShortPatternsRoundHalvesAwayFromZero) {
-    const QLocale c = QLocale::c();
-    // 88.25 is exact in binary, so this is the half rule, not binary noise.
-    EXPECT_EQ(FormatNumber(88.25, "00.0", c), "88.3");
-    EXPECT_EQ(FormatNumber(88.35, "00.0", c), "88.4"); // 88.349999... in binary
-    EXPECT_EQ(FormatNumber(-88.25, "00.0", c), "-88.3");
-    EXPECT_EQ(FormatNumber(7.6, "00.0", c), "07.6");
-    EXPECT_EQ(FormatNumber(67.0, "0.0", c), "67.0");
-    EXPECT_EQ(FormatNumber(2.5, "00", c), "03");
-    EXPECT_EQ(FormatNumber(1.0005, "0.000", c), "1.001");
-    EXPECT_EQ(FormatNumber(0.00005, "0.0000", c), "0.0001");
-    EXPECT_EQ(FormatNumber(9.99, "0.0", c), "10.0");
-    EXPECT_EQ(FormatNumber(123.0, "00", c), "123");
-    EXPECT_EQ(FormatNumber(-0.04, "0.0", c), "0.0"); // no "-0.0"
-    EXPECT_EQ(FormatNumber(-0.0, "0.000", c), "0.000");
-    EXPECT_EQ(FormatNumber(-0.05, "0.0", c), "-0.1");
+    // 88.25 is exact in binary, so it shows the half rule, not binary noise;
+    // 88.35 is 88.349999... in binary; -0.04 gives no "-0.0".
+    const struct {
+        double value;
+        const char* pattern;
+        const char* text;
+    } cases[] = {
+        {88.25, "00.0", "88.3"},    {88.35, "00.0", "88.4"},       {-88.25, "00.0", "-88.3"},
+        {7.6, "00.0", "07.6"},      {67.0, "0.0", "67.0"},         {2.5, "00", "03"},
+        {1.0005, "0.000", "1.001"}, {0.00005, "0.0000", "0.0001"}, {9.99, "0.0", "10.0"},
+        {123.0, "00", "123"},       {-0.04, "0.0", "0.0"},         {-0.0, "0.000", "0.000"},
+        {-0.05, "0.0", "-0.1"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatNumber(c.value, c.pattern, QLocale::c()), c.text) << c.value;
 }
 
 TEST(FormatNumber, GeneralFormatIsTheShortestText) {

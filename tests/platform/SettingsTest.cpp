@@ -122,19 +122,16 @@ TEST_F(SettingsTest, ValuesAreWrittenAsText) {
 }
 
 TEST(SettingsText, Booleans) {
-    EXPECT_EQ(TextToBool("True"), true);
-    EXPECT_EQ(TextToBool("tRUE"), true);
-    EXPECT_EQ(TextToBool("FALSE"), false);
-    EXPECT_EQ(TextToBool("0"), false);
-    EXPECT_EQ(TextToBool("-1"), true);
-    EXPECT_EQ(TextToBool("2"), true);
-    EXPECT_EQ(TextToBool("0.0"), false);
-    EXPECT_EQ(TextToBool("abc"), std::nullopt);
-    EXPECT_EQ(TextToBool(""), std::nullopt);
-    EXPECT_EQ(TextToBool("Yes"), std::nullopt);
+    const std::pair<const char*, std::optional<bool>> cases[] = {
+        {"True", true},     {"tRUE", true},       {"FALSE", false}, {"0", false},
+        {"-1", true},       {"2", true},          {"0.0", false},   {"abc", std::nullopt},
+        {"", std::nullopt}, {"Yes", std::nullopt}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(TextToBool(text), value) << text;
 }
 
 TEST(SettingsText, NumbersAndHexColours) {
+    // The whole text is trimmed first: "&H1F " is 31, "&H 1F" is nothing.
     EXPECT_EQ(TextToLong("&H80000005"), -2147483643);
     EXPECT_EQ(TextToLong("&h80000008"), -2147483640);
     EXPECT_EQ(TextToLong("&HFF"), 255);
@@ -145,16 +142,10 @@ TEST(SettingsText, NumbersAndHexColours) {
     EXPECT_EQ(TextToLong(" 12 "), 12);
     EXPECT_EQ(TextToLong("2.5"), 2);
     EXPECT_EQ(TextToLong("7050.5"), 7050);
-    EXPECT_EQ(TextToLong("&H100000000"), std::nullopt);
-    EXPECT_EQ(TextToLong("&H"), std::nullopt);
-    EXPECT_EQ(TextToLong("&HXY"), std::nullopt);
-    EXPECT_EQ(TextToLong("&H-1"), std::nullopt);
-    EXPECT_EQ(TextToLong("&H0x1F"), std::nullopt);
-    EXPECT_EQ(TextToLong("&H 1F"), std::nullopt);
-    EXPECT_EQ(TextToLong("&H1F "), 31); // the whole text is trimmed first
-    EXPECT_EQ(TextToLong("0x10"), std::nullopt);
-    EXPECT_EQ(TextToLong("abc"), std::nullopt);
-    EXPECT_EQ(TextToLong(""), std::nullopt);
+    EXPECT_EQ(TextToLong("&H1F "), 31);
+    for (const char* text :
+         {"&H100000000", "&H", "&HXY", "&H-1", "&H0x1F", "&H 1F", "0x10", "abc", ""})
+        EXPECT_EQ(TextToLong(text), std::nullopt) << text;
     EXPECT_EQ(TextToInt32("2147483648"), std::nullopt);
     EXPECT_EQ(TextToInt32("-2147483648"), INT32_MIN);
     EXPECT_EQ(TextToDouble("9990.5"), 9990.5);

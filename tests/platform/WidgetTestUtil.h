@@ -10,6 +10,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include <QApplication>
+#include <QEvent>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -31,6 +32,23 @@ public:
         activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(this));
     }
+};
+
+// Counts the events of one type that reach the watched object.
+class EventCounter : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type) : type_(type) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_)
+            ++count;
+        return false;
+    }
+    int count = 0;
+
+private:
+    QEvent::Type type_;
 };
 
 // The events of one or more controls, in the order they were raised.

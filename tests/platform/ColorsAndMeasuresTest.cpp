@@ -1,5 +1,5 @@
-#include "platform/widgets/Colors.h"
 #include "platform/core/Measures.h"
+#include "platform/widgets/Colors.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -51,4 +51,14 @@ TEST(Colors, NumbersAreBlueGreenRed) {
     for (const int32_t number : {0, 1, 0x123456, 0xFFFFFF, 8454143}) {
         EXPECT_EQ(NumberFromColor(ColorFromNumber(number)), number);
     }
+}
+
+TEST(Measures, TwipsToPixelsRoundsToNearest) {
+    EXPECT_EQ(TwipsToPixels(9990), 666);
+    EXPECT_EQ(TwipsToPixels(7), 0);
+    EXPECT_EQ(TwipsToPixels(8), 1);
+    EXPECT_EQ(TwipsToPixels(22), 1);
+    EXPECT_EQ(TwipsToPixels(23), 2);
+    EXPECT_EQ(TwipsToPixels(-8), -1);
+    EXPECT_EQ(PixelsToTwips(666), 9990);
 }
