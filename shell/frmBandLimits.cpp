@@ -8,6 +8,7 @@
 #include "platform/widgets/FocusModel.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
+#include "platform/widgets/TextFit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -39,15 +40,32 @@ QRect TwipsRect(int left, int top, int width, int height) {
                  platform::TwipsToPixels(width), platform::TwipsToPixels(height));
 }
 
-// A caption keeps its design place but never gets cut off by a font wider
-// than the one the window was laid out for.
-void FitWidth(QWidget* widget, const QRect& rect) {
-    widget->setGeometry(rect);
-    widget->resize(std::max(rect.width(), widget->sizeHint().width()), rect.height());
-}
+// Inside a band's frame: the row captions' place and the first column of
+// boxes, which a caption keeps a little room before.
+constexpr int CaptionLeft = 240;
+constexpr int CaptionHeight = 195;
+constexpr int CaptionGap = 60;
+constexpr int FirstBoxLeft = 960;
 
 void AddLabel(QWidget* parent, const QString& text, const QRect& rect) {
-    FitWidth(new QLabel(text, parent), rect);
+    platform::PlaceFitted(new QLabel(text, parent), rect);
+}
+
+// The row captions share one left edge. A font wider than the design's would
+// run them into the boxes, so the column then starts as far left as the
+// widest caption needs.
+void AddRowCaptions(QWidget* frame, const QStringList& texts, const QList<int>& tops) {
+    QList<QLabel*> labels;
+    int widest = 0;
+    for (const QString& text : texts) {
+        labels << new QLabel(text, frame);
+        widest = std::max(widest, labels.last()->sizeHint().width());
+    }
+    const int right = platform::TwipsToPixels(FirstBoxLeft - CaptionGap);
+    const int left = std::min(platform::TwipsToPixels(CaptionLeft), right - widest);
+    for (int i = 0; i < labels.size(); ++i)
+        labels.at(i)->setGeometry(left, platform::TwipsToPixels(tops.at(i)), right - left,
+                                  platform::TwipsToPixels(CaptionHeight));
 }
 
 int ValueOf(const QString& text) {
@@ -96,16 +114,14 @@ frmBandLimits::frmBandLimits(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Band Limits"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(platform::TwipsToPixels(3930), platform::TwipsToPixels(4755));
-    QFont dialogFont = font();
-    dialogFont.setPointSizeF(8.25);
-    setFont(dialogFont);
+    platform::UseDesignPointSize(this);
 
     MakeBoxes(MakeFrame(QStringLiteral("Frame1"), QStringLiteral("Band 1"), 180), 0);
     MakeBoxes(MakeFrame(QStringLiteral("Frame2"), QStringLiteral("Band 2"), 1980), 4);
 
     check1_ = new QCheckBox(QStringLiteral("Always write band limits (no prompt)"), this);
     check1_->setObjectName(QStringLiteral("Check1"));
-    FitWidth(check1_, TwipsRect(488, 3720, 2955, 255));
+    platform::PlaceFitted(check1_, TwipsRect(488, 3720, 2955, 255));
 
     command6_ = new QPushButton(QStringLiteral("&OK"), this);
     command6_->setObjectName(QStringLiteral("Command6"));
@@ -133,8 +149,7 @@ QGroupBox* frmBandLimits::MakeFrame(const QString& name, const QString& caption,
     frame->setGeometry(TwipsRect(240, top, 3495, 1635));
     AddLabel(frame, QStringLiteral("Low Limit"), TwipsRect(1020, 300, 735, 195));
     AddLabel(frame, QStringLiteral("High Limit"), TwipsRect(2220, 300, 735, 195));
-    AddLabel(frame, QStringLiteral("Receive"), TwipsRect(240, 660, 1275, 195));
-    AddLabel(frame, QStringLiteral("Transmit"), TwipsRect(240, 1080, 1275, 195));
+    AddRowCaptions(frame, {QStringLiteral("Receive"), QStringLiteral("Transmit")}, {660, 1080});
     return frame;
 }
 
@@ -149,7 +164,8 @@ void frmBandLimits::MakeBoxes(QGroupBox* frame, int firstBox) {
         box->setObjectName(QStringLiteral("Text1_%1").arg(k));
         box->setFont(font);
         box->setMaxLength(MaxBoxLength);
-        box->setGeometry(TwipsRect(i % 2 == 0 ? 960 : 2160, i < 2 ? 600 : 1020, 1095, 330));
+        box->setGeometry(
+            TwipsRect(i % 2 == 0 ? FirstBoxLeft : 2160, i < 2 ? 600 : 1020, 1095, 330));
         connect(box, &platform::TextEdit::GotFocus, this, [this, k] { Text1_GotFocus(k); });
         connect(box, &platform::TextEdit::LostFocus, this, [this, k] { Text1_LostFocus(k); });
         connect(box, &platform::TextEdit::KeyPress, this,
