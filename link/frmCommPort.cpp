@@ -4,6 +4,7 @@
 #include "platform/core/CommPort.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/TextFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +29,7 @@ frmCommPort::frmCommPort(QWidget* parent)
     setObjectName(QStringLiteral("frmCommPort"));
     setWindowTitle(QStringLiteral("Comm Port"));
     setFixedSize(platform::TwipsToPixels(3510), platform::TwipsToPixels(1440));
+    platform::UseDesignPointSize(this);
 
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
@@ -36,7 +38,7 @@ frmCommPort::frmCommPort(QWidget* parent)
 
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setText(QStringLiteral("Auto-detect"));
-    check1_->setGeometry(twipsRect(1980, 300, 1215, 315));
+    platform::PlaceFitted(check1_, twipsRect(1980, 300, 1215, 315));
 
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setText(QStringLiteral("&OK"));
