@@ -57,40 +57,6 @@ TEST_F(LinkCoreTest, PortSetUp) {
     core->closePort(); // closing a closed port is no failure
 }
 
-TEST_F(LinkCoreTest, WaitReadsEverythingThatArrived) {
-    connect();
-    radio->setFault(FrameKind::Identify, Fault::Extra(Bytes({0xAA, 0xBB})));
-    core->send(clonelink::IdentifyCommand());
-    ASSERT_TRUE(core->waitForBytes(7));
-    WaitUntil([&] { return core->port().inBufferCount() == 9; });
-    EXPECT_EQ(core->receive().size(), 9);
-    EXPECT_EQ(StripStamp(logLines().last()), "T   RX <-- [09]    4B 47 36 36 39 56 00 AA BB");
-}
-
-TEST_F(LinkCoreTest, LateOrShortAnswerTimesOut) {
-    connect();
-    radio->setFault(FrameKind::Identify, Fault::Late(400));
-    core->send(clonelink::IdentifyCommand());
-    EXPECT_FALSE(core->waitForBytes(7));
-    EXPECT_TRUE(core->timedOut());
-    ASSERT_TRUE(WaitUntil([&] { return core->port().inBufferCount() == 7; }));
-
-    core->readBuffer();
-    radio->setFault(FrameKind::Read, Fault::Short(10));
-    core->send(clonelink::AckByte());
-    ASSERT_TRUE(core->waitForBytes(1));
-    core->receive();
-    core->send(clonelink::ReadBlockCommand(0x0040));
-    EXPECT_FALSE(core->waitForBytes(68));
-    core->logBufferDump();
-    EXPECT_EQ(logLines().last(), "BUFFER DUMP <-- [10]    52 00 40 40 " +
-                                     clonelink::ParseBytes(radio->memory().mid(0x40, 6)));
-    core->closePort();
-    const int lines = static_cast<int>(logLines().size());
-    core->logBufferDump(); // nothing to dump from a closed port
-    EXPECT_EQ(logLines().size(), lines);
-}
-
 TEST_F(LinkCoreTest, CancelEndsTheCommandSilently) {
     connect();
     radio->setFault(FrameKind::Identify, Fault::Silent());
@@ -174,18 +140,6 @@ TEST_F(LinkCoreTest, LogLineThatCannotBeWritten) {
     const auto writeCore = makeCore(write);
     writeCore->statusOutput("skipped in the log");
     EXPECT_TRUE(details.toPlainText().endsWith("skipped in the log\n"));
-}
-
-TEST_F(LinkCoreTest, LogCannotBeCreated) {
-    clonelink::SetTransferFolderForTests(tempPath("no/such/folder"));
-    core = makeCore();
-    try {
-        core->openLog();
-        ADD_FAILURE() << "a log was created in a missing folder";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), platform::ErrPathFileAccess);
-    }
-    EXPECT_FALSE(core->logOpen());
 }
 
 TEST_F(LinkCoreTest, TimeStampsOfBothTimeBases) {
