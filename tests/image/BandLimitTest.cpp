@@ -1,7 +1,6 @@
 #include "ImageTestBytes.h"
 
 #include "image/BandLimitCoding.h"
-#include "image/ImageBytes.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/RuntimeError.h"
 
@@ -79,13 +78,6 @@ TEST_F(BandLimits, IndexOutsideTheTableRaises) {
         EXPECT_THROW(image.setBandLimit(index, "136"), platform::RuntimeError);
     }
     EXPECT_EQ(image.GetBytArry(), QByteArray(FullSize, '\0'));
-}
-
-TEST(ImageBytes, BitRoutinesTouchOneBit) {
-    EXPECT_EQ(imagebytes::WithBit(0x00, 5, 1), 0x20);
-    EXPECT_EQ(imagebytes::WithBit(0xFF, 5, 0), 0xDF);
-    EXPECT_EQ(imagebytes::GetBit(0x01, 0), 1);
-    EXPECT_EQ(imagebytes::GetBit(0x7F, 7), 0);
 }
 
 } // namespace
