@@ -16,17 +16,13 @@ TEST(Codec, AllBytesRoundTrip) {
 }
 
 TEST(Codec, HighBytesAreTheCodePage) {
-    EXPECT_EQ(ByteToChar(0x80).unicode(), 0x20AC); // euro sign
-    EXPECT_EQ(ByteToChar(0x85).unicode(), 0x2026);
-    EXPECT_EQ(ByteToChar(0x8A).unicode(), 0x0160);
-    EXPECT_EQ(ByteToChar(0x93).unicode(), 0x201C);
-    EXPECT_EQ(ByteToChar(0x99).unicode(), 0x2122);
-    EXPECT_EQ(ByteToChar(0x9F).unicode(), 0x0178);
-    EXPECT_EQ(ByteToChar(0xA0).unicode(), 0x00A0);
-    EXPECT_EQ(ByteToChar(0xE9).unicode(), 0x00E9);
-    EXPECT_EQ(ByteToChar(0xFF).unicode(), 0x00FF);
-    EXPECT_EQ(ByteToChar(0x7F).unicode(), 0x007F);
-    EXPECT_EQ(ByteToChar(0x00).unicode(), 0x0000);
+    // 0x80 is the euro sign.
+    const std::pair<unsigned char, ushort> cases[] = {
+        {0x80, 0x20AC}, {0x85, 0x2026}, {0x8A, 0x0160}, {0x93, 0x201C},
+        {0x99, 0x2122}, {0x9F, 0x0178}, {0xA0, 0x00A0}, {0xE9, 0x00E9},
+        {0xFF, 0x00FF}, {0x7F, 0x007F}, {0x00, 0x0000}};
+    for (const auto& [byte, unicode] : cases)
+        EXPECT_EQ(ByteToChar(byte).unicode(), unicode) << int(byte);
 }
 
 TEST(Codec, UndefinedBytesKeepTheirNumber) {
