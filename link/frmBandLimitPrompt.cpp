@@ -2,13 +2,18 @@
 
 #include "link/WindowGeometry.h"
 #include "platform/widgets/MsgBox.h"
+#include "platform/widgets/TextFit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextBlock>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,6 +21,10 @@ const QString ProgramTitle = QStringLiteral("KG-UV Ferrowind");
 constexpr int32_t Unanswered = 0;
 constexpr int IconLeft = 10;
 constexpr int IconTop = 10;
+constexpr int WindowWidth = 5835;
+constexpr int WindowHeight = 3855;
+// Room the design leaves right of the top line.
+constexpr int RightMargin = 300;
 
 QFont fixedPitchFont() {
     QFont font(QStringLiteral("Courier New"));
@@ -39,13 +48,13 @@ frmBandLimitPrompt::frmBandLimitPrompt(QWidget* parent)
     using clonelink::TwipsRect;
     setObjectName(QStringLiteral("frmBandLimitPrompt"));
     setWindowTitle(ProgramTitle);
-    setFixedSize(platform::TwipsToPixels(5835), platform::TwipsToPixels(3855));
+    platform::UseDesignPointSize(this);
 
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setText(
         QStringLiteral("The band limits in the file do not match the band limits in the radio:"));
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label1_->setGeometry(TwipsRect(840, 180, 4695, 255));
+    platform::PlaceFitted(label1_, TwipsRect(840, 180, 4695, 255));
 
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setFrameShape(QFrame::Box);
@@ -61,7 +70,7 @@ frmBandLimitPrompt::frmBandLimitPrompt(QWidget* parent)
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setText(QStringLiteral("Would you like to write the file band limits to the radio?"));
     label2_->setAlignment(Qt::AlignCenter);
-    label2_->setGeometry(TwipsRect(540, 2880, 4695, 255));
+    platform::PlaceFitted(label2_, TwipsRect(540, 2880, 4695, 255));
 
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setText(QStringLiteral("&Yes"));
@@ -73,6 +82,12 @@ frmBandLimitPrompt::frmBandLimitPrompt(QWidget* parent)
     command2_->setGeometry(TwipsRect(2970, 3300, 1275, 375));
     connect(command2_, &QPushButton::clicked, this, &frmBandLimitPrompt::Command2_Click);
 
+    // The window widens only when a caption has grown past the design's margin.
+    const int captionsRight = std::max(label1_->geometry().right(), label2_->geometry().right());
+    const int width = std::max(platform::TwipsToPixels(WindowWidth),
+                               captionsRight + 1 + platform::TwipsToPixels(RightMargin));
+    setFixedSize(width, platform::TwipsToPixels(WindowHeight));
+
     BandLimitPromptResult() = Unanswered;
 }
 
@@ -81,6 +96,28 @@ void frmBandLimitPrompt::setComparisonText(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text1_->setPlainText(shown);
+    fitTextBox();
+}
+
+// The whole comparison stays in view: a fixed-pitch font with taller lines
+// than the design's lengthens the box, its frame and the window, and moves
+// what lies below down with it.
+void frmBandLimitPrompt::fitTextBox() {
+    const QTextDocument* document = text1_->document();
+    int textHeight = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        textHeight += static_cast<int>(
+            std::ceil(document->documentLayout()->blockBoundingRect(block).height()));
+    const int margins = static_cast<int>(std::ceil(2 * document->documentMargin()));
+    const int grow = textHeight + margins + 2 * text1_->frameWidth() - text1_->height();
+    if (grow <= 0)
+        return;
+    text1_->resize(text1_->width(), text1_->height() + grow);
+    frame1_->resize(frame1_->width(), frame1_->height() + grow);
+    for (QWidget* below : {static_cast<QWidget*>(label2_), static_cast<QWidget*>(command1_),
+                           static_cast<QWidget*>(command2_)})
+        below->move(below->x(), below->y() + grow);
+    setFixedSize(width(), height() + grow);
 }
 
 void frmBandLimitPrompt::Command1_Click() {

@@ -39,6 +39,7 @@ protected:
 private:
     void Command1_Click();
     void Command2_Click();
+    void fitTextBox();
 
     QLabel* label1_;
     QFrame* frame1_;
