@@ -24,16 +24,22 @@ using bandlimits::LeaveBox;
 
 namespace {
 
-BoxTexts Boxes(std::initializer_list<const char*> texts) {
+// The eight boxes from "low,high,low,high,...".
+BoxTexts Boxes(const char* texts) {
     BoxTexts boxes;
-    int k = 0;
-    for (const char* text : texts)
-        boxes.at(static_cast<size_t>(k++)) = QString::fromLatin1(text);
+    const QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(','));
+    for (size_t k = 0; k < boxes.size(); ++k)
+        boxes.at(k) = parts.value(static_cast<int>(k));
     return boxes;
 }
 
-QString Box(const BoxTexts& boxes, int k) {
-    return boxes.at(static_cast<size_t>(k));
+void SetAlwaysWriteLimits(const char* value) {
+    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
+                          QLatin1String(value));
+}
+
+QString AlwaysWriteLimits() {
+    return platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"));
 }
 
 const QString WarningMemories = QStringLiteral(
@@ -45,51 +51,30 @@ const QString WarningVfos = QStringLiteral("Warning: one or both VFO frequencies
 } // namespace
 
 TEST(BandLimitRules, NormalisingKeepsTheWholeMegahertzWithin0To999) {
-    using bandlimits::NormalisedText;
-    EXPECT_EQ(NormalisedText(QString()), QStringLiteral("0"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("1.5")), QStringLiteral("1"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("-5")), QStringLiteral("0"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("12a")), QStringLiteral("12"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("abc")), QStringLiteral("0"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("007")), QStringLiteral("7"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("1e9")), QStringLiteral("1"));
-    EXPECT_EQ(NormalisedText(QStringLiteral("99999")), QStringLiteral("999"));
+    const QList<QPair<const char*, const char*>> cases = {
+        {"", "0"},    {"1.5", "1"}, {"-5", "0"},  {"12a", "12"},
+        {"abc", "0"}, {"007", "7"}, {"1e9", "1"}, {"99999", "999"}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(bandlimits::NormalisedText(QLatin1String(text)), QLatin1String(expected)) << text;
 }
 
-TEST(BandLimitRules, LeavingALowBoxMovesItsHighBoxAbove) {
-    BoxTexts b = Boxes({"150", "144", "400", "480", "", "", "", ""});
-    LeaveBox(b, 0);
-    EXPECT_EQ(Box(b, 0), QStringLiteral("150"));
-    EXPECT_EQ(Box(b, 1), QStringLiteral("151"));
-
-    b = Boxes({"999", "500"});
-    LeaveBox(b, 0);
-    EXPECT_EQ(Box(b, 0), QStringLiteral("998"));
-    EXPECT_EQ(Box(b, 1), QStringLiteral("999"));
-
-    // Emptied: 0, and the high box stays unless it is 0 as well.
-    b = Boxes({"", "144"});
-    LeaveBox(b, 0);
-    EXPECT_EQ(Box(b, 0), QStringLiteral("0"));
-    EXPECT_EQ(Box(b, 1), QStringLiteral("144"));
-    b = Boxes({"", "0"});
-    LeaveBox(b, 0);
-    EXPECT_EQ(Box(b, 0), QStringLiteral("0"));
-    EXPECT_EQ(Box(b, 1), QStringLiteral("1"));
-}
-
-TEST(BandLimitRules, LeavingAHighBoxMovesItsLowBoxBelowAndTouchesNoOtherPair) {
-    BoxTexts b = Boxes({"150", "140", "160", "170", "1", "2", "3", "4"});
-    LeaveBox(b, 1);
-    EXPECT_EQ(Box(b, 0), QStringLiteral("139"));
-    EXPECT_EQ(Box(b, 1), QStringLiteral("140"));
-    EXPECT_EQ(Box(b, 2), QStringLiteral("160"));
-
-    for (const char* empty : {"", "0", "-3"}) {
-        b = Boxes({"", "", "", "", "", "", "5", empty});
-        LeaveBox(b, 7);
-        EXPECT_EQ(Box(b, 7), QStringLiteral("1")) << empty;
-        EXPECT_EQ(Box(b, 6), QStringLiteral("0")) << empty;
+// Leaving a low box moves its high box above it, leaving a high box moves its
+// low box below it; an emptied box counts as 0, and no other pair moves.
+TEST(BandLimitRules, LeavingABoxMovesTheOtherBoxOfItsPairOnly) {
+    struct Case {
+        const char* before;
+        int left;
+        const char* after;
+    };
+    for (const Case& c : {Case{"150,144,400,480,,,,", 0, "150,151,400,480,,,,"},
+                          Case{"999,500,,,,,,", 0, "998,999,,,,,,"},
+                          Case{",144,,,,,,", 0, "0,144,,,,,,"}, Case{",0,,,,,,", 0, "0,1,,,,,,"},
+                          Case{"150,140,160,170,1,2,3,4", 1, "139,140,160,170,1,2,3,4"},
+                          Case{",,,,,,5,", 7, ",,,,,,0,1"}, Case{",,,,,,5,0", 7, ",,,,,,0,1"},
+                          Case{",,,,,,5,-3", 7, ",,,,,,0,1"}}) {
+        BoxTexts boxes = Boxes(c.before);
+        LeaveBox(boxes, c.left);
+        EXPECT_EQ(boxes, Boxes(c.after)) << c.before << " leaving " << c.left;
     }
 }
 
@@ -132,8 +117,7 @@ protected:
 };
 
 TEST_F(BandLimitsDialogTest, BoxesShowTheLimitsInFrameOrderAndTheStoredSetting) {
-    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
-                          QStringLiteral("1"));
+    SetAlwaysWriteLimits("1");
     QStringList shown;
     bool ticked = false;
     RunBandLimits([&](frmBandLimits& d) {
@@ -149,20 +133,16 @@ TEST_F(BandLimitsDialogTest, BoxesShowTheLimitsInFrameOrderAndTheStoredSetting) 
     EXPECT_EQ(main->findChild<frmStatus*>(), nullptr);
 }
 
-TEST_F(BandLimitsDialogTest, TypingKeepsDigitsOnlyAndThreeOfThem) {
+TEST_F(BandLimitsDialogTest, TypingClipboardKeysAndTabInTheBoxes) {
     RunBandLimits([&](frmBandLimits& d) {
+        // Digits only, three of them.
         Type(d.Text1(0), QStringLiteral("1a.4-5"));
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("145"));
         QTest::keyClick(d.Text1(0), Qt::Key_Backspace);
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("14"));
         QTest::keyClicks(d.Text1(0), QStringLiteral("0123"));
         EXPECT_EQ(d.Text1(0)->text(), QStringLiteral("140"));
-        d.Command5()->click();
-    });
-}
 
-TEST_F(BandLimitsDialogTest, ClipboardKeysCutCopyAndPasteBetweenBoxes) {
-    RunBandLimits([&](frmBandLimits& d) {
         ASSERT_TRUE(d.Text1(4)->takeFocus()); // 400, selected on entry
         QTest::keyClick(d.Text1(4), Qt::Key_C, Qt::ControlModifier);
         ASSERT_TRUE(d.Text1(5)->takeFocus());
@@ -173,12 +153,8 @@ TEST_F(BandLimitsDialogTest, ClipboardKeysCutCopyAndPasteBetweenBoxes) {
         QTest::keyClick(d.Text1(5), Qt::Key_X, Qt::ControlModifier);
         EXPECT_EQ(d.Text1(5)->text(), QStringLiteral("00"));
         EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("4"));
-        d.Command5()->click();
-    });
-}
 
-TEST_F(BandLimitsDialogTest, TabWalksTheBoxesAndLeavingOneAppliesItsPairRules) {
-    RunBandLimits([&](frmBandLimits& d) {
+        // Tab walks the boxes, and leaving one applies its pair rules.
         Type(d.Text1(0), QStringLiteral("180"));
         QTest::keyClick(d.Text1(0), Qt::Key_Tab);
         EXPECT_TRUE(d.Text1(1)->hasFocus());
@@ -204,8 +180,7 @@ TEST_F(BandLimitsDialogTest, OkStoresEveryBoxInTheImageAndTheSetting) {
         2);
     EXPECT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
     EXPECT_EQ(Limits(), QStringList({"136", "174", "404", "405", "136", "150", "400", "480"}));
-    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits")),
-              QStringLiteral("1"));
+    EXPECT_EQ(AlwaysWriteLimits(), QStringLiteral("1"));
 }
 
 TEST_F(BandLimitsDialogTest, PastedTextIsNormalisedWhenOkIsPressedWithTheKeyboard) {
@@ -221,8 +196,7 @@ TEST_F(BandLimitsDialogTest, PastedTextIsNormalisedWhenOkIsPressedWithTheKeyboar
         },
         2);
     EXPECT_EQ(Limits(), QStringList({"1", "2", "400", "480", "12", "174", "400", "480"}));
-    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits")),
-              QStringLiteral("0"));
+    EXPECT_EQ(AlwaysWriteLimits(), QStringLiteral("0"));
 }
 
 // Enter presses OK with the box still holding the focus: the box counts as
@@ -240,8 +214,7 @@ TEST_F(BandLimitsDialogTest, EnterInAnEditedBoxGivesWhatAClickOnOkGives) {
 }
 
 TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
-    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
-                          QStringLiteral("0"));
+    SetAlwaysWriteLimits("0");
     const QStringList before = Limits();
     RunBandLimits([&](frmBandLimits& d) {
         Type(d.Text1(1), QStringLiteral("150"));
@@ -254,20 +227,18 @@ TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
         d.close();
     });
     EXPECT_EQ(Limits(), before);
-    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits")),
-              QStringLiteral("0"));
+    EXPECT_EQ(AlwaysWriteLimits(), QStringLiteral("0"));
     EXPECT_FALSE(document->IsDataChanged());
 }
 
 TEST_F(BandLimitsDialogTest, NarrowerLimitsWarnAndListTheMemoriesOutside) {
     // Channel 1 receives on 145.6 and VFO A on 145.5.
-    dialogs.runModal([](QDialog& d) {
-        auto& dialog = static_cast<frmBandLimits&>(d);
-        dialog.Text1(1)->setText(QStringLiteral("144"));
-        dialog.Command6()->click();
-    });
-    dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
-    main->mnuEditBandLimits_Click();
+    RunBandLimits(
+        [](frmBandLimits& d) {
+            d.Text1(1)->setText(QStringLiteral("144"));
+            d.Command6()->click();
+        },
+        2);
 
     ASSERT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
     EXPECT_EQ(dialogs.shown().at(1).title, QStringLiteral("Warning"));

@@ -18,21 +18,11 @@
 
 namespace {
 
-const QString Changed =
-    QStringLiteral("\r\n\r\nThe KG-UV data has changed.\r\nDo you want to save the changes?");
 const QString UvdFilter = QStringLiteral("KG-UV Files (*.uvd)|*.uvd|All Files (*.*)|*.*");
 const QString TwFilter = QStringLiteral("TW Files (*.tw)|*.tw|All Files (*.*)|*.*");
 
 QString Replace(const QString& path) {
     return path + QStringLiteral(" already exists.\r\nDo You want to replace it?");
-}
-
-QString Cell(IDocument* document, int row, int logicalColumn) {
-    return document->MSFlexGrid1(0)->textMatrix(row, GridColumnOf(logicalColumn));
-}
-
-void SetCell(IDocument* document, int row, int logicalColumn, const QString& text) {
-    document->MSFlexGrid1(0)->setTextMatrix(row, GridColumnOf(logicalColumn), text);
 }
 
 } // namespace
@@ -66,9 +56,7 @@ TEST_F(FileCommandsTest, OpenEditSaveAndReopenShowsTheEdit) {
     EXPECT_EQ(dialogs.shown().first().file.filter, UvdFilter);
     EXPECT_TRUE(dialogs.shown().first().file.fileName.isEmpty());
 
-    SetCell(document, 4, 1, QStringLiteral("EDITED"));
-    SetCell(document, 4, 2, QStringLiteral("145.675"));
-    SetCell(document, 4, 3, QStringLiteral("145.075"));
+    EditChannel4(document);
     main->mnuFileSave_Click(); // a document with a file: no dialog
     EXPECT_EQ(dialogs.shown().size(), 1);
     EXPECT_FALSE(document->IsDataChanged());
@@ -89,11 +77,8 @@ TEST_F(FileCommandsTest, OpenEditSaveAndReopenShowsTheEdit) {
 }
 
 TEST_F(FileCommandsTest, SaveOfANewDocumentAsksForANameAndTakesIt) {
-    const QString source = UvdFile();
-    Start();
-    IDocument* document = main->ActiveDocument();
-    ASSERT_TRUE(document->OpenFile(source));
-    document->setCaption(QStringLiteral("KG-UV File 1"));
+    IDocument* document = StartWithUnsavedData();
+    const QString source = tempPath(QStringLiteral("home.uvd"));
     const QString path = tempPath(QStringLiteral("new.uvd"));
     dialogs.answerSaveFile(path);
     EXPECT_TRUE(main->SaveData());
@@ -110,12 +95,12 @@ TEST_F(FileCommandsTest, SaveOfANewDocumentAsksForANameAndTakesIt) {
     EXPECT_FALSE(Program().SaveCancelled);
 }
 
-TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAskedNoAsksAgainAndCancelWritesNothing) {
+TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksNoAsksAgainYesReplaces) {
     const QString path = UvdFile();
-    const QString other = UvdFile(QStringLiteral("other.uvd"));
-    const QByteArray otherBefore = ReadFileBytes(other);
+    const QString other = tempPath(QStringLiteral("other.uvd"));
+    WriteFileBytes(other, "not a radio file");
     Start(path);
-    SetCell(main->ActiveDocument(), 4, 1, QStringLiteral("EDITED"));
+    EditChannel4(main->ActiveDocument());
     dialogs.answerSaveFile(other).answerMessage(platform::vbNo).cancelSaveFile();
     main->mnuFileSaveAs_Click();
 
@@ -124,9 +109,16 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAskedNoAsksAgainAndCancelWrites
     EXPECT_EQ(dialogs.shown().at(1).icon, platform::vbExclamation);
     EXPECT_EQ(dialogs.shown().at(1).buttons, platform::vbYesNo);
     EXPECT_EQ(FileDialogs().size(), 2);
-    EXPECT_EQ(ReadFileBytes(other), otherBefore);
+    EXPECT_EQ(ReadFileBytes(other), QByteArray("not a radio file"));
     EXPECT_EQ(Captions(), QStringList{path});
     EXPECT_EQ(shell::ReadRecentFiles().first(), path);
+
+    dialogs.answerSaveFile(other).answerMessage(platform::vbYes);
+    main->mnuFileSaveAs_Click();
+    EXPECT_EQ(Captions(), QStringList{other});
+    clsVUROVA saved;
+    saved.OpenFile(other);
+    EXPECT_EQ(saved.Name(4), QStringLiteral("EDITED"));
 }
 
 TEST_F(FileCommandsTest, SaveAsANewNameKeepsTheOldFileAndMovesTheWindowToTheNewOne) {
@@ -134,9 +126,7 @@ TEST_F(FileCommandsTest, SaveAsANewNameKeepsTheOldFileAndMovesTheWindowToTheNewO
     const QByteArray before = ReadFileBytes(path);
     Start(path);
     IDocument* document = main->ActiveDocument();
-    SetCell(document, 4, 1, QStringLiteral("EDITED"));
-    SetCell(document, 4, 2, QStringLiteral("145.675"));
-    SetCell(document, 4, 3, QStringLiteral("145.075"));
+    EditChannel4(document);
     const QString renamed = tempPath(QStringLiteral("renamed.uvd"));
     dialogs.answerSaveFile(renamed);
     main->mnuFileSaveAs_Click();
@@ -152,26 +142,10 @@ TEST_F(FileCommandsTest, SaveAsANewNameKeepsTheOldFileAndMovesTheWindowToTheNewO
     EXPECT_EQ(saved.Name(4), QStringLiteral("EDITED"));
 }
 
-TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAnsweredYesReplacesIt) {
-    const QString path = UvdFile();
-    const QString other = tempPath(QStringLiteral("other.uvd"));
-    WriteFileBytes(other, "not a radio file");
-    Start(path);
-    SetCell(main->ActiveDocument(), 4, 1, QStringLiteral("EDITED"));
-    SetCell(main->ActiveDocument(), 4, 2, QStringLiteral("145.675"));
-    SetCell(main->ActiveDocument(), 4, 3, QStringLiteral("145.075"));
-    dialogs.answerSaveFile(other).answerMessage(platform::vbYes);
-    main->mnuFileSaveAs_Click();
-    EXPECT_EQ(Captions(), QStringList{other});
-    clsVUROVA saved;
-    saved.OpenFile(other);
-    EXPECT_EQ(saved.Name(4), QStringLiteral("EDITED"));
-}
-
 TEST_F(FileCommandsTest, UnwritableTargetReportsTheErrorAndKeepsCaptionListAndOldFile) {
     const QString path = UvdFile();
     Start(path);
-    SetCell(main->ActiveDocument(), 4, 1, QStringLiteral("EDITED"));
+    EditChannel4(main->ActiveDocument());
     const QStringList recentBefore = shell::ReadRecentFiles();
 
     // Root may write anywhere, but not below a regular file, and not over a
@@ -202,10 +176,8 @@ TEST_F(FileCommandsTest, UnwritableTargetReportsTheErrorAndKeepsCaptionListAndOl
 }
 
 TEST_F(FileCommandsTest, FailedSaveDataReportsItAndSetsSaveCancelled) {
-    Start();
-    IDocument* document = main->ActiveDocument();
-    ASSERT_TRUE(document->OpenFile(UvdFile()));
-    const QString unwritable = UvdFile() + QStringLiteral("/x.uvd");
+    IDocument* document = StartWithUnsavedData();
+    const QString unwritable = tempPath(QStringLiteral("home.uvd/x.uvd"));
     document->setCaption(unwritable); // holds a file that cannot be written
     dialogs.answerMessage(platform::vbOK);
     EXPECT_FALSE(main->SaveData());
@@ -218,10 +190,7 @@ TEST_F(FileCommandsTest, FailedSaveDataReportsItAndSetsSaveCancelled) {
 
 TEST_F(FileCommandsTest, OpenWithChangesEndsWhenTheAskedForSaveDidNotHappen) {
     const QString other = UvdFile(QStringLiteral("other.uvd"));
-    Start();
-    IDocument* document = main->ActiveDocument();
-    ASSERT_TRUE(document->OpenFile(UvdFile()));
-    document->setCaption(QStringLiteral("KG-UV File 1"));
+    IDocument* document = StartWithUnsavedData();
     ChangeDocument(document);
 
     dialogs.answerMessage(platform::vbYes).cancelSaveFile();
@@ -248,7 +217,7 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
     const QByteArray before = ReadFileBytes(path);
     Start(path);
     IDocument* document = main->ActiveDocument();
-    SetCell(document, 4, 1, QStringLiteral("EDITED"));
+    document->MSFlexGrid1(0)->setTextMatrix(4, GridColumnOf(1), QStringLiteral("EDITED"));
     const QStringList recent = shell::ReadRecentFiles();
     dialogs.cancelOpenFile().cancelSaveFile().cancelOpenFile().cancelSaveFile();
     main->mnuFileOpen_Click();
@@ -267,9 +236,7 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
 TEST_F(FileCommandsTest, ExportToTwAndImportItIntoAnotherWindow) {
     const QString path = UvdFile();
     Start(path);
-    SetCell(main->ActiveDocument(), 4, 1, QStringLiteral("EDITED"));
-    SetCell(main->ActiveDocument(), 4, 2, QStringLiteral("145.675"));
-    SetCell(main->ActiveDocument(), 4, 3, QStringLiteral("145.075"));
+    EditChannel4(main->ActiveDocument());
     const QString tw = tempPath(QStringLiteral("export.tw"));
     WriteFileBytes(tw, "old");
     dialogs.answerSaveFile(tw).answerMessage(platform::vbYes);

@@ -1,5 +1,5 @@
 // The main window's operations that dialogs and documents call on the active
-// document: the system-clipboard copy and the current row.
+// document: the system-clipboard copy, the current row and the wheel.
 
 #include "ShellFixture.h"
 
@@ -32,24 +32,6 @@ TEST_F(ShellTest, CopyWindowsClipPutsTheSelectionAsTabbedLinesOnTheSystemClipboa
     main->CopyWindowsClip();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("145.500\t433.500"));
     EXPECT_EQ(main->GetRow(), 2);
-}
-
-TEST_F(ShellTest, PublicOperationsWithNoDocumentDoNothing) {
-    Start();
-    main->ActiveDocument()->CloseMe();
-    Settle();
-    ASSERT_EQ(main->ActiveDocument(), nullptr);
-    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-    main->CopyWindowsClip();
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-    main->ScrollUp();
-    main->ScrollDown();
-    main->FillGrid();
-    main->SetWriteBytes();
-    EXPECT_EQ(main->GetRow(), 0);
-    EXPECT_TRUE(main->GetBandLimit(0).isEmpty());
-    QStringList limits(8, QStringLiteral("136"));
-    EXPECT_FALSE(main->CheckBandLimits(limits));
 }
 
 // One wheel step moves the current grid's top row by three, never above the

@@ -14,26 +14,30 @@ void StoreList(const QStringList& entries) {
 
 } // namespace
 
-TEST(RecentFiles, AddingPutsThePathOnTopAndDropsTheOldest) {
-    StoreList({"/r/1.uvd", "/r/2.uvd", "/r/3.uvd", "/r/4.uvd", "/r/5.uvd"});
-    shell::AddRecentFile("/r/6.uvd");
-    EXPECT_EQ(shell::ReadRecentFiles(),
-              (QStringList{"/r/6.uvd", "/r/1.uvd", "/r/2.uvd", "/r/3.uvd", "/r/4.uvd"}));
-}
-
-TEST(RecentFiles, AKnownPathMovesUpWhateverItsLetterCase) {
-    StoreList({"m0", "m1", "c:\\data\\a.uvd", "m3", "m4"});
-    shell::AddRecentFile("C:\\Data\\A.uvd");
-    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"C:\\Data\\A.uvd", "m0", "m1", "m3", "m4"}));
-
-    shell::AddRecentFile("C:\\DATA\\a.uvd");
-    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"C:\\DATA\\a.uvd", "m0", "m1", "m3", "m4"}));
-}
-
-TEST(RecentFiles, AGapMovesDown) {
-    StoreList({"m0", "", "m2", "m3", "m4"});
-    shell::AddRecentFile("new");
-    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{"new", "m0", "", "m2", "m3"}));
+// A new path goes on top and the oldest drops; a known one moves up whatever
+// its letter case and takes the new spelling; a gap moves down.
+TEST(RecentFiles, AddingPutsThePathOnTop) {
+    struct Case {
+        QStringList stored;
+        QString added;
+        QStringList expected;
+    };
+    const QList<Case> cases = {
+        {{"/r/1.uvd", "/r/2.uvd", "/r/3.uvd", "/r/4.uvd", "/r/5.uvd"},
+         "/r/6.uvd",
+         {"/r/6.uvd", "/r/1.uvd", "/r/2.uvd", "/r/3.uvd", "/r/4.uvd"}},
+        {{"m0", "m1", "c:\\data\\a.uvd", "m3", "m4"},
+         "C:\\Data\\A.uvd",
+         {"C:\\Data\\A.uvd", "m0", "m1", "m3", "m4"}},
+        {{"C:\\Data\\A.uvd", "m0", "m1", "m3", "m4"},
+         "C:\\DATA\\a.uvd",
+         {"C:\\DATA\\a.uvd", "m0", "m1", "m3", "m4"}},
+        {{"m0", "", "m2", "m3", "m4"}, "new", {"new", "m0", "", "m2", "m3"}}};
+    for (const Case& c : cases) {
+        StoreList(c.stored);
+        shell::AddRecentFile(c.added);
+        EXPECT_EQ(shell::ReadRecentFiles(), c.expected) << c.added.toStdString();
+    }
 }
 
 TEST(RecentFiles, MovingAnEntryToTheTopKeepsTheOthersInOrder) {
@@ -72,11 +76,15 @@ TEST_F(ShellTest, RecentFileMenuHidesEmptyEntriesWithoutRenumbering) {
     EXPECT_EQ(main->mnuMRU(3)->text(), QStringLiteral("&4 c.uvd"));
 }
 
-TEST_F(ShellTest, ClickingTheFirstRecentFileWritesNothing) {
+// With no document open, the click opens a new one; the first entry stays
+// where it is, so nothing is written.
+TEST_F(ShellTest, ClickingTheFirstRecentFileWithNoDocumentOpensItAndWritesNothing) {
     const QString path = UvdFile();
     platform::SaveSetting("Settings", "OpenLastUsed", "False");
     StoreList({path, "/r/b.uvd"});
     Start();
+    main->mnuFileClose_Click();
+    Settle();
     const QByteArray before = ReadFileBytes(platform::SettingsFilePath());
     main->mnuMRU_Click(0);
     EXPECT_EQ(Captions(), QStringList{path});

@@ -16,8 +16,21 @@ void Store(const QString& key, const QString& value) {
     platform::SaveSetting(QStringLiteral("Settings"), key, value);
 }
 
+// Stores "key=value" entries.
+void Store(const QStringList& entries) {
+    for (const QString& entry : entries)
+        Store(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+}
+
 QString Stored(const QString& key) {
     return platform::GetSetting(QStringLiteral("Settings"), key, QStringLiteral("<none>"));
+}
+
+// Each "key=value" entry is stored so; "<none>" for a key that is not.
+void ExpectStored(const QStringList& entries) {
+    for (const QString& entry : entries)
+        EXPECT_EQ(Stored(entry.section(QLatin1Char('='), 0, 0)), entry.section(QLatin1Char('='), 1))
+            << entry.toStdString();
 }
 
 } // namespace
@@ -55,21 +68,11 @@ TEST_F(ShellTest, EmptyStoreGivesTheFirstStartDefaults) {
 }
 
 TEST_F(ShellTest, StoredValuesReachTheFlags) {
-    Store("SysFontName", "Courier New");
-    Store("SysFontItalic", "True");
-    Store("SysFontBold", "1");
-    Store("SysFontSize", "10");
-    Store("SysBackColor", "&H80000005");
-    Store("SysForeColor", "255");
-    Store("EnterKey", "1");
-    Store("SignificantDigitsOnly", "False");
-    Store("HighlightSelectedRow", "False");
-    Store("HighlightColor", "65280");
-    Store("OpenLastUsed", "False");
-    Store("UseTextLabels", "False");
-    Store("ConfirmRowDelete", "0");
-    Store("ConfirmRowClear", "False");
-    Store("AutoShift", "True");
+    Store(QStringList{"SysFontName=Courier New", "SysFontItalic=True", "SysFontBold=1",
+                      "SysFontSize=10", "SysBackColor=&H80000005", "SysForeColor=255", "EnterKey=1",
+                      "SignificantDigitsOnly=False", "HighlightSelectedRow=False",
+                      "HighlightColor=65280", "OpenLastUsed=False", "UseTextLabels=False",
+                      "ConfirmRowDelete=0", "ConfirmRowClear=False", "AutoShift=True"});
     Start();
     const ProgramValues& p = Program();
     EXPECT_EQ(p.GridFontName, QStringLiteral("Courier New"));
@@ -113,17 +116,10 @@ TEST_F(ShellTest, EnterKeyModes) {
 }
 
 TEST_F(ShellTest, ValuesThatDoNotConvertAreSkipped) {
-    Store("SignificantDigitsOnly", "maybe");
-    Store("ConfirmRowDelete", "abc");
-    Store("ConfirmRowClear", "abc");
-    Store("HighlightSelectedRow", "abc");
-    Store("HighlightColor", "pale");
-    Store("OpenLastUsed", "x");
-    Store("UseTextLabels", "x");
-    Store("SysBackColor", "&HXYZ");
-    Store("AutoShift", "often");
-    Store("Width", "wide");
-    Store("WindowState", "big");
+    Store(QStringList{"SignificantDigitsOnly=maybe", "ConfirmRowDelete=abc", "ConfirmRowClear=abc",
+                      "HighlightSelectedRow=abc", "HighlightColor=pale", "OpenLastUsed=x",
+                      "UseTextLabels=x", "SysBackColor=&HXYZ", "AutoShift=often", "Width=wide",
+                      "WindowState=big"});
     Program().GridBackColor = 12345;
     Start();
     const ProgramValues& p = Program();
@@ -142,19 +138,13 @@ TEST_F(ShellTest, ValuesThatDoNotConvertAreSkipped) {
 }
 
 TEST_F(ShellTest, PlacementRoundTripsExactly) {
-    Store("WindowState", "0");
-    Store("Top", "900");
-    Store("Height", "8010");
-    Store("Left", "1500");
-    Store("Width", "12000");
+    const QStringList placement = {"WindowState=0", "Top=900", "Height=8010", "Left=1500",
+                                   "Width=12000"};
+    Store(placement);
     Start();
     EXPECT_EQ(main->geometry(), QRect(100, 60, 800, 534));
     main->close();
-    EXPECT_EQ(Stored("WindowState"), QStringLiteral("0"));
-    EXPECT_EQ(Stored("Top"), QStringLiteral("900"));
-    EXPECT_EQ(Stored("Height"), QStringLiteral("8010"));
-    EXPECT_EQ(Stored("Left"), QStringLiteral("1500"));
-    EXPECT_EQ(Stored("Width"), QStringLiteral("12000"));
+    ExpectStored(placement);
     EXPECT_EQ(Stored("FilePath"), QDir::currentPath());
 
     // A second start puts the window where the first one left it.
@@ -163,24 +153,18 @@ TEST_F(ShellTest, PlacementRoundTripsExactly) {
 }
 
 TEST_F(ShellTest, MaximisedStartReadsNoPlacementAndExitKeepsIt) {
-    Store("WindowState", "2");
-    Store("Width", "12000");
-    Store("Top", "900");
+    Store(QStringList{"WindowState=2", "Width=12000", "Top=900"});
     Start();
     EXPECT_TRUE(main->isMaximized());
     main->close();
-    EXPECT_EQ(Stored("WindowState"), QStringLiteral("2"));
-    EXPECT_EQ(Stored("Width"), QStringLiteral("12000"));
-    EXPECT_EQ(Stored("Top"), QStringLiteral("900"));
-    EXPECT_EQ(Stored("Height"), QStringLiteral("<none>"));
+    ExpectStored({"WindowState=2", "Width=12000", "Top=900", "Height=<none>"});
 }
 
 TEST_F(ShellTest, MinimisedExitWritesOnlyTheFolder) {
     Start();
     main->setWindowState(Qt::WindowMinimized);
     main->close();
-    EXPECT_EQ(Stored("WindowState"), QStringLiteral("<none>"));
-    EXPECT_EQ(Stored("Width"), QStringLiteral("<none>"));
+    ExpectStored({"WindowState=<none>", "Width=<none>"});
     EXPECT_EQ(Stored("FilePath"), QDir::currentPath());
 }
 

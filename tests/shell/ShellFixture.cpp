@@ -26,6 +26,16 @@ void WriteUvdFile(const QString& path) {
     image.SaveFile(path);
 }
 
+QString Cell(IDocument* document, int row, int logicalColumn) {
+    return document->MSFlexGrid1(0)->textMatrix(row, GridColumnOf(logicalColumn));
+}
+
+void SetChannel(IDocument* document, int row, const QString& rx, const QString& tx) {
+    platform::FlexGrid* grid = document->MSFlexGrid1(0);
+    grid->setTextMatrix(row, GridColumnOf(2), rx);
+    grid->setTextMatrix(row, GridColumnOf(3), tx);
+}
+
 void ShellTest::TearDown() {
     main.reset();
     Settle();
@@ -51,8 +61,20 @@ QString ShellTest::UvdFile(const QString& name) {
 }
 
 void ShellTest::ChangeDocument(IDocument* document) {
-    platform::FlexGrid* grid = document->MSFlexGrid1(0);
-    grid->setTextMatrix(5, GridColumnOf(2), QStringLiteral("146.5"));
+    document->MSFlexGrid1(0)->setTextMatrix(5, GridColumnOf(2), QStringLiteral("146.5"));
+}
+
+void ShellTest::EditChannel4(IDocument* document) {
+    document->MSFlexGrid1(0)->setTextMatrix(4, GridColumnOf(1), QStringLiteral("EDITED"));
+    SetChannel(document, 4, QStringLiteral("145.675"), QStringLiteral("145.075"));
+}
+
+IDocument* ShellTest::StartWithUnsavedData() {
+    Start();
+    IDocument* document = main->ActiveDocument();
+    EXPECT_TRUE(document->OpenFile(UvdFile()));
+    document->setCaption(QStringLiteral("KG-UV File 1"));
+    return document;
 }
 
 void ShellTest::Settle() {

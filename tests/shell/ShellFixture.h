@@ -12,6 +12,14 @@
 // band limits (136-174, 400-480 MHz).
 void WriteUvdFile(const QString& path);
 
+// The question a changed document asks after its caption.
+inline const QString Changed =
+    QStringLiteral("\r\n\r\nThe KG-UV data has changed.\r\nDo you want to save the changes?");
+
+// Memory grid cells by logical column (1 name, 2 receive, 3 transmit).
+QString Cell(IDocument* document, int row, int logicalColumn);
+void SetChannel(IDocument* document, int row, const QString& rx, const QString& tx);
+
 class ShellTest : public TempDirTest {
 protected:
     void TearDown() override;
@@ -22,6 +30,10 @@ protected:
     QString UvdFile(const QString& name = QStringLiteral("home.uvd"));
     // Makes the document's image differ from its file.
     static void ChangeDocument(IDocument* document);
+    // Channel 4 named "EDITED" on 145.675/145.075.
+    static void EditChannel4(IDocument* document);
+    // Started with the file's data in "KG-UV File 1", which holds no file.
+    IDocument* StartWithUnsavedData();
     // Lets closed windows go.
     static void Settle();
 

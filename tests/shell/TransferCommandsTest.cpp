@@ -24,8 +24,6 @@ using radiosim::FrameKind;
 
 namespace {
 
-const QString Changed =
-    QStringLiteral("\r\n\r\nThe KG-UV data has changed.\r\nDo you want to save the changes?");
 const QString RadioReport =
     QStringLiteral("Memories in file with frequencies outside of the radio band limits:");
 const QString CheckFailedBox = QStringLiteral(
@@ -121,10 +119,14 @@ protected:
         Settle();
     }
 
-    static void SetChannel(IDocument* document, int row, const QString& rx, const QString& tx) {
-        platform::FlexGrid* grid = document->MSFlexGrid1(0);
-        grid->setTextMatrix(row, GridColumnOf(2), rx);
-        grid->setTextMatrix(row, GridColumnOf(3), tx);
+    // A document read from the radio, channels 3 and 7 edited.
+    IDocument* ReadAndEdit() {
+        Start();
+        Read();
+        IDocument* document = main->ActiveDocument();
+        SetChannel(document, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+        SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
+        return document;
     }
 
     QStringList WriteAddresses() const {
@@ -171,11 +173,10 @@ TEST_F(TransferCommandsTest, ReadIntoAFileWindowOpensANewChangedDocument) {
     IDocument* read = main->ActiveDocument();
     EXPECT_EQ(read->Caption(), QStringLiteral("KG-UV File 2"));
     EXPECT_EQ(read->GetBytArry().left(radiosim::MemorySize), radio.memory());
-    platform::FlexGrid* grid = read->MSFlexGrid1(0);
-    EXPECT_EQ(grid->textMatrix(3, GridColumnOf(1)), QStringLiteral("RADIO3"));
-    EXPECT_EQ(grid->textMatrix(3, GridColumnOf(2)), QStringLiteral("147.300"));
-    EXPECT_EQ(grid->textMatrix(40, GridColumnOf(3)), QStringLiteral("431.500"));
-    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_EQ(Cell(read, 3, 1), QStringLiteral("RADIO3"));
+    EXPECT_EQ(Cell(read, 3, 2), QStringLiteral("147.300"));
+    EXPECT_EQ(Cell(read, 40, 3), QStringLiteral("431.500"));
+    EXPECT_TRUE(read->MSFlexGrid1(0)->isEnabled());
     EXPECT_TRUE(Enabled(QStringLiteral("mnuWrite")));
     EXPECT_TRUE(read->IsDataChanged());
 
@@ -195,10 +196,7 @@ TEST_F(TransferCommandsTest, ReadWithNoDocumentOpensOne) {
 }
 
 TEST_F(TransferCommandsTest, SecondReadAsksAboutTheFirstAndNoReadsIntoTheSameWindow) {
-    Start();
-    Read();
-    IDocument* document = main->ActiveDocument();
-    SetChannel(document, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+    IDocument* document = ReadAndEdit();
 
     dialogs.answerMessage(platform::vbNo);
     Read();
@@ -206,14 +204,11 @@ TEST_F(TransferCommandsTest, SecondReadAsksAboutTheFirstAndNoReadsIntoTheSameWin
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(), QStringLiteral("KG-UV File 1") + Changed);
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
-    EXPECT_EQ(document->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)), QStringLiteral("147.300"));
+    EXPECT_EQ(Cell(document, 3, 2), QStringLiteral("147.300"));
 }
 
 TEST_F(TransferCommandsTest, CancelAtTheSavePromptOrInTheSaveDialogShowsNoReadWindow) {
-    Start();
-    Read();
-    IDocument* document = main->ActiveDocument();
-    SetChannel(document, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+    IDocument* document = ReadAndEdit();
     const int framesBefore = static_cast<int>(radio.frames().size());
 
     dialogs.answerMessage(platform::vbCancel);
@@ -225,14 +220,11 @@ TEST_F(TransferCommandsTest, CancelAtTheSavePromptOrInTheSaveDialogShowsNoReadWi
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(static_cast<int>(radio.frames().size()), framesBefore);
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
-    EXPECT_EQ(document->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)), QStringLiteral("145.5"));
+    EXPECT_EQ(Cell(document, 3, 2), QStringLiteral("145.5"));
 }
 
 TEST_F(TransferCommandsTest, ReadDocumentSavedAtThePromptKeepsItsFileAndTheReadGoesToANewWindow) {
-    Start();
-    Read();
-    IDocument* first = main->ActiveDocument();
-    SetChannel(first, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+    IDocument* first = ReadAndEdit();
     const QString path = tempPath(QStringLiteral("saved.uvd"));
 
     dialogs.answerMessage(platform::vbYes).answerSaveFile(path);
@@ -240,9 +232,8 @@ TEST_F(TransferCommandsTest, ReadDocumentSavedAtThePromptKeepsItsFileAndTheReadG
 
     ASSERT_EQ(Captions(), QStringList({path, QStringLiteral("KG-UV File 2")}));
     EXPECT_FALSE(first->IsDataChanged());
-    EXPECT_EQ(first->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)), QStringLiteral("145.5"));
-    EXPECT_EQ(main->ActiveDocument()->MSFlexGrid1(0)->textMatrix(3, GridColumnOf(2)),
-              QStringLiteral("147.300"));
+    EXPECT_EQ(Cell(first, 3, 2), QStringLiteral("145.5"));
+    EXPECT_EQ(Cell(main->ActiveDocument(), 3, 2), QStringLiteral("147.300"));
 }
 
 TEST_F(TransferCommandsTest, FailedReadLeavesTheTargetUntouched) {
@@ -260,15 +251,6 @@ TEST_F(TransferCommandsTest, FailedReadLeavesTheTargetUntouched) {
 
 class WriteCommandTest : public TransferCommandsTest {
 protected:
-    // A document read from the radio, one channel edited.
-    IDocument* ReadAndEdit() {
-        Start();
-        Read();
-        IDocument* document = main->ActiveDocument();
-        SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
-        return document;
-    }
-
     void SetRadioLimits(const std::array<int, 8>& limits) {
         radio.setBandLimits(limits);
         radioBefore = radio.memory();
@@ -317,12 +299,8 @@ TEST_F(WriteCommandTest, DifferentLimitsAnsweredYesWriteTheDocumentsLimits) {
 }
 
 TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoWithEverythingInsideKeepTheRadiosLimits) {
-    Start();
-    Read();
-    IDocument* document = main->ActiveDocument();
-    // Inside the narrow limits too: channel 3 (147.3/147.9) and channel 7.
+    IDocument* document = ReadAndEdit(); // channels 3 and 7 inside the narrow limits too
     SetChannel(document, 40, QString(), QString());
-    SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
     SetRadioLimits(NarrowLimits);
     // The VFOs must lie inside the radio's limits as well.
     platform::FlexGrid* vfo = document->MSFlexGrid1(2);
