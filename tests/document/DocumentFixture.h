@@ -1,81 +1,18 @@
 #pragma once
-// A fake main window that records what a document asks of it, realistic
-// images, and a fixture that opens document windows on them.
+// Realistic images and a fixture that opens document windows on them, with
+// the shared fake main window.
 
 #include "document/frmDocument.h"
 #include "image/clsVUROVA.h"
-#include "mainwindow/IMainWindow.h"
 #include "platform/widgets/FlexGrid.h"
 #include "support/ScriptedResponder.h"
+#include "support/TestBytes.h"
 #include "support/TestUtil.h"
+#include "support_main/FakeMainWindow.h"
 
 #include <QByteArray>
-#include <QMap>
 #include <QStringList>
-#include <functional>
 #include <memory>
-
-class FakeMainWindow : public IMainWindow {
-public:
-    FakeMainWindow() { SetMainForm(this); }
-    ~FakeMainWindow() override { SetMainForm(nullptr); }
-
-    // Every call, by name, in order.
-    QStringList calls;
-    // What SaveData does; by default it saves nothing and reports so.
-    std::function<bool()> saveData = [] { return false; };
-    bool autoShift = false;
-    QMap<QString, bool> menuEnabled;
-    QMap<int, bool> buttonEnabled;
-    QStringList menus;     // the column menus asked for, in order
-    QStringList clipboard; // CellCut, CellCopy, CellPaste, in order
-
-    void InitGUI() override { calls << QStringLiteral("InitGUI"); }
-    void EnableGUI() override { calls << QStringLiteral("EnableGUI"); }
-    void CheckGUI() override { calls << QStringLiteral("CheckGUI"); }
-    void SetMenuEnabled(const QString& name, bool enabled) override { menuEnabled[name] = enabled; }
-    void SetToolbarButtonEnabled(int index, bool enabled) override {
-        buttonEnabled[index] = enabled;
-    }
-    bool AutoShiftChecked() const override { return autoShift; }
-    bool SaveData() override {
-        calls << QStringLiteral("SaveData");
-        return saveData();
-    }
-    void ScrollUp() override { calls << QStringLiteral("ScrollUp"); }
-    void ScrollDown() override { calls << QStringLiteral("ScrollDown"); }
-    void Sbyt(const QByteArray&) override {}
-    void FillGrid() override {}
-    void SetWriteBytes() override {}
-    QString GetBandLimit(int) override { return QString(); }
-    void SetBandLimit(int, const QString&) override {}
-    bool CheckBandLimits(QStringList&) override { return true; }
-    void CellCut() override { clipboard << QStringLiteral("CellCut"); }
-    void CellCopy() override { clipboard << QStringLiteral("CellCopy"); }
-    void CellPaste() override { clipboard << QStringLiteral("CellPaste"); }
-    void InsertBlank() override {}
-    void Delete() override {}
-    void InsertCut() override {}
-    void SetMass(const QString&) override {}
-    void IncrementTags() override {}
-    void ShowColumnMenu(const QString& name, const QPoint&) override { menus << name; }
-    int32_t GetRow() override { return 0; }
-    void Find(const QString&, int16_t) override {}
-    void TestSort(const QString&, int, const QString&) override {}
-    void TestDups(bool&, bool&, bool&) override {}
-    QString GetExportData(bool&, bool&, bool&) override { return QString(); }
-    void CopyWindowsClip() override {}
-    struct StatusShown {
-        QString caption;
-        QString text;
-        bool modal;
-    };
-    // Every text-window show, in order.
-    QList<StatusShown> statusShown;
-    void ShowStatus(const QString& caption, const QString& text, bool modal) override {
-        statusShown.append({caption, text, modal});
-    }
-};
 
 // An image as a user's radio holds it: 20 programmed channels with names,
 // tones, notes and both power levels, the settings away from their zero

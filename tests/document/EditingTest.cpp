@@ -115,12 +115,11 @@ TEST_F(EditingTest, KeyFiltersOfNameFrequencyAndNotes) {
 }
 
 TEST_F(EditingTest, CommaLocaleTakesTheCommaInFrequencies) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const LocaleGuard comma(CommaLocale());
     go(0, 11, col(RX));
     type("145.5,5");
     EXPECT_EQ(txt().text(), "1455,5"); // "." is no separator here
     key(Qt::Key_Return);
-    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(EditingTest, TypingOnTheGridStartsTheEditorWithThatKey) {

@@ -1,20 +1,14 @@
 #include "document/FrequencyRules.h"
 #include "program/ProgramValues.h"
+#include "support/TestBytes.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 using namespace FrequencyRules;
 
 namespace {
 
-struct LocaleGuard {
-    QLocale saved;
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved); }
-};
-
-const QLocale kComma(QLocale::German, QLocale::Germany);
+const QLocale kComma = CommaLocale();
 
 BandLimits Limits(const char* rx1lo, const char* rx1hi, const char* rx2lo, const char* rx2hi,
                   const char* tx1lo, const char* tx1hi, const char* tx2lo, const char* tx2hi) {

@@ -234,11 +234,10 @@ TEST_F(SettingsEditorsTest, FmFrequenciesTakeTheDecimalSeparator) {
     EXPECT_EQ(cell(3, 6, 1), "");
     leave();
 
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const LocaleGuard comma(CommaLocale());
     open(3, 7, 1);
     type("88.,5");
     EXPECT_EQ(txt().text(), "88,5");
     EXPECT_EQ(cell(3, 7, 1), "88,5");
     leave();
-    QLocale::setDefault(QLocale::c());
 }

@@ -228,15 +228,13 @@ TEST_F(DocumentTest, SaveGridErrorIsShownAndStops) {
 
 TEST_F(DocumentTest, CommaLocaleShowsAndSavesTheSameBytes) {
     const QString first = RealisticFile();
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const LocaleGuard comma(CommaLocale());
     auto doc = NewDocument();
     const bool opened = doc->OpenFile(first);
     const QString rx = doc->MSFlexGrid1(0)->textMatrix(2, 2);
     const QString fm = doc->MSFlexGrid1(3)->textMatrix(1, 1);
     const QString second = tempPath(QStringLiteral("second.uvd"));
     doc->SaveFile(second);
-    QLocale::setDefault(previous);
     ASSERT_TRUE(opened);
     EXPECT_EQ(rx, QStringLiteral("145,7375"));
     EXPECT_EQ(fm, QStringLiteral("88,6"));

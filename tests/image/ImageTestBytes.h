@@ -4,13 +4,12 @@
 
 #include "image/clsVUROVA.h"
 #include "platform/core/RuntimeError.h"
+#include "support/TestBytes.h"
 
 #include <QByteArray>
 #include <QList>
-#include <QLocale>
 #include <QString>
 #include <functional>
-#include <initializer_list>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -29,12 +28,7 @@ inline QByteArray Hex(const char* spaced) {
     return QByteArray::fromHex(QByteArray(spaced));
 }
 
-inline QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (const int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
+using ::Bytes;
 
 // Writes bytes into a full-size array at offset.
 inline void Put(QByteArray& image, int offset, const QByteArray& bytes) {
@@ -81,16 +75,7 @@ inline int ErrorOf(const std::function<void()>& action) {
     return 0;
 }
 
-struct LocaleGuard {
-    QLocale saved;
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved); }
-    LocaleGuard(const LocaleGuard&) = delete;
-    LocaleGuard& operator=(const LocaleGuard&) = delete;
-};
-
-inline QLocale CommaLocale() {
-    return QLocale(QLocale::German, QLocale::Germany);
-}
+using ::CommaLocale;
+using ::LocaleGuard;
 
 } // namespace imagetest

@@ -77,13 +77,6 @@ QString StripStamp(const QString& line) {
     return out.replace(stamp, QStringLiteral("T"));
 }
 
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (const int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
 QString Hex(const QByteArray& data) {
     return QString::fromLatin1(data.toHex(' ').toUpper());
 }

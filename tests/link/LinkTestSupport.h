@@ -6,13 +6,13 @@
 
 #include "link/LinkCore.h"
 #include "radiosim/RadioSim.h"
+#include "support/TestBytes.h"
 #include "support/TestUtil.h"
 
 #include <QList>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
-#include <initializer_list>
 #include <memory>
 
 class LinkTest : public TempDirTest {
@@ -46,8 +46,6 @@ protected:
 // Matches a stamp "0.0000" at the start of a log line.
 QString StripStamp(const QString& line);
 
-// {0x06, 0x15} -> the two bytes.
-QByteArray Bytes(std::initializer_list<int> values);
 // The bytes as the logs spell them: "06 4B 47".
 QString Hex(const QByteArray& data);
 

@@ -18,13 +18,11 @@ void TransferTest::SetUp() {
     radio = &addRadio();
     mapPort(1, *radio);
     setSaved(1, false);
-    SetMainForm(&main);
     dialogs = std::make_unique<ScriptedResponder>();
 }
 
 void TransferTest::TearDown() {
     dialogs.reset();
-    SetMainForm(nullptr);
     LinkTest::TearDown();
 }
 

@@ -4,11 +4,11 @@
 // run modally through the dialog service with Read or Write clicked once it
 // shows, and the progress bar's drawings.
 
-#include "FakeMainWindow.h"
 #include "LinkTestSupport.h"
 #include "link/ProgressBox.h"
 #include "platform/widgets/Dialogs.h"
 #include "support/ScriptedResponder.h"
+#include "support_main/FakeMainWindow.h"
 
 #include <QDialog>
 #include <QList>

@@ -13,6 +13,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
