@@ -10,7 +10,6 @@
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
 #include "shell/frmBandLimits.h"
-#include "support/ScriptedResponder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -112,7 +111,6 @@ protected:
         QTest::keyClicks(box, keys);
     }
 
-    ScriptedResponder dialogs;
     IDocument* document = nullptr;
 };
 

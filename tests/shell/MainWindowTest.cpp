@@ -7,7 +7,6 @@
 #include "program/ProgramValues.h"
 #include "shell/RecentFiles.h"
 #include "shell/Version.h"
-#include "support/ScriptedResponder.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -148,7 +147,6 @@ TEST_F(ShellTest, CommandLineOfTwoQuotesOpensNothing) {
 TEST_F(ShellTest, RefusedCommandLineFileStillEntersTheRecentList) {
     const QString path = tempPath(QStringLiteral("short.uvd"));
     WriteFileBytes(path, QByteArray(100, '\0'));
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
     Start(path);
     ASSERT_EQ(dialogs.messages().size(), 1);
@@ -157,17 +155,20 @@ TEST_F(ShellTest, RefusedCommandLineFileStillEntersTheRecentList) {
     EXPECT_EQ(platform::GetSetting("MRU", "mru0"), path);
 }
 
-TEST_F(ShellTest, OpenLastUsedOpensTheNewestRecentFile) {
+TEST_F(ShellTest, OpenLastUsedOpensTheNewestRecentFileAndOffOpensNothing) {
     const QString path = UvdFile();
     platform::SaveSetting("MRU", "mru0", path);
     Start();
     EXPECT_EQ(Captions(), QStringList{path});
+    main.reset();
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+    Start();
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
 }
 
 TEST_F(ShellTest, OpenLastUsedWithAMissingFileAsksAndStaysEmpty) {
     const QString path = tempPath(QStringLiteral("gone.uvd"));
     platform::SaveSetting("MRU", "mru0", path);
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbNo);
     Start();
     EXPECT_EQ(dialogs.messages(),
@@ -177,24 +178,22 @@ TEST_F(ShellTest, OpenLastUsedWithAMissingFileAsksAndStaysEmpty) {
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
 }
 
-TEST_F(ShellTest, OpenLastUsedOffOpensNothing) {
-    platform::SaveSetting("MRU", "mru0", UvdFile());
-    platform::SaveSetting("Settings", "OpenLastUsed", "False");
-    Start();
-    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
-}
-
 // --- documents ---
 
-TEST_F(ShellTest, DocumentNumbersAreNeverReused) {
+// A closed document hands over to the one used before it, and its number is
+// not given out again.
+TEST_F(ShellTest, ClosingHandsOverToTheDocumentUsedBeforeAndNumbersAreNeverReused) {
     Start();
     main->mnuFileNew_Click();
     main->mnuFileNew_Click();
     EXPECT_EQ(main->ActiveDocument()->Caption(), QStringLiteral("KG-UV File 3"));
-    main->MdiArea()->setActiveSubWindow(main->MdiArea()->subWindowList()[1]);
+    const auto frames = main->MdiArea()->subWindowList(QMdiArea::CreationOrder);
+    main->MdiArea()->setActiveSubWindow(frames[0]);
+    main->MdiArea()->setActiveSubWindow(frames[1]);
     EXPECT_EQ(main->ActiveDocument()->Caption(), QStringLiteral("KG-UV File 2"));
     main->mnuFileClose_Click();
     Settle();
+    EXPECT_EQ(main->ActiveDocument()->Caption(), QStringLiteral("KG-UV File 1"));
     main->mnuFileNew_Click();
     EXPECT_EQ(Captions(), (QStringList{"KG-UV File 1", "KG-UV File 3", "KG-UV File 4"}));
 }
@@ -266,24 +265,11 @@ TEST_F(ShellTest, ClosingTheLastDocumentLeavesTheNoDocumentState) {
     EXPECT_FALSE(Enabled("mnuEdit"));
 }
 
-TEST_F(ShellTest, ClosingTheActiveDocumentHandsOverToTheOneUsedBefore) {
-    Start();
-    main->mnuFileNew_Click();
-    main->mnuFileNew_Click();
-    const auto frames = main->MdiArea()->subWindowList(QMdiArea::CreationOrder);
-    main->MdiArea()->setActiveSubWindow(frames[0]);
-    main->MdiArea()->setActiveSubWindow(frames[2]);
-    main->mnuFileClose_Click();
-    Settle();
-    EXPECT_EQ(main->ActiveDocument()->Caption(), QStringLiteral("KG-UV File 1"));
-}
-
 TEST_F(ShellTest, ActiveDocumentStaysWhileAModalWindowIsOpen) {
     Start();
     main->mnuFileNew_Click();
     IDocument* active = main->ActiveDocument();
     IDocument* seen = nullptr;
-    ScriptedResponder dialogs;
     dialogs.runModal([&](QDialog& dialog) {
         seen = main->ActiveDocument();
         dialog.accept();
@@ -300,7 +286,6 @@ TEST_F(ShellTest, CloseAsksAboutChangesAndCancelKeepsTheDocument) {
     const QString path = UvdFile();
     Start(path);
     ChangeDocument(main->ActiveDocument());
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbCancel).answerMessage(platform::vbNo);
     main->mnuFileClose_Click();
     Settle();
@@ -324,7 +309,6 @@ TEST_F(ShellTest, ExitCancelledInTheSecondDocumentClosesNothingAndKeepsTheActive
     main->mnuFileNew_Click();
     IDocument* empty = main->ActiveDocument();
 
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbNo).answerMessage(platform::vbCancel);
     main->mnuexit_Click();
     Settle();
@@ -346,7 +330,6 @@ TEST_F(ShellTest, ExitSavesTheDocumentThatAskedEvenWhenAnotherIsActive) {
     ChangeDocument(main->ActiveDocument());
     main->mnuFileNew_Click(); // the empty document is the active one now
 
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbYes);
     bool unloaded = false;
     QObject::connect(main.get(), &frmMain::Unloaded, [&] { unloaded = true; });
@@ -361,7 +344,6 @@ TEST_F(ShellTest, ExitSavesTheDocumentThatAskedEvenWhenAnotherIsActive) {
 
 TEST_F(ShellTest, SaveAnsweredYesOnANewDocumentThatIsNotSavedKeepsItOpen) {
     ChangeDocument(StartWithUnsavedData());
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbYes).cancelSaveFile();
     main->mnuexit_Click();
     Settle();
@@ -398,7 +380,6 @@ TEST_F(ShellTest, RecentFileClickOnAChangedDocumentAsksFirst) {
     platform::SaveSetting("MRU", "mru1", b);
     Start(a);
     ChangeDocument(main->ActiveDocument());
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbCancel);
     main->mnuMRU_Click(1);
     EXPECT_EQ(dialogs.messages(), QStringList{a + Changed});
@@ -435,7 +416,6 @@ TEST_F(ShellTest, TransferMenuNamesTheRadio) {
 
 TEST_F(ShellTest, AboutShowsItsWindowModally) {
     Start();
-    ScriptedResponder dialogs;
     dialogs.answerModal([](QDialog&) { return 0; });
     main->MenuItem("mnuabout")->trigger();
     ASSERT_EQ(dialogs.shown().size(), 1);
@@ -447,7 +427,6 @@ TEST_F(ShellTest, ClearAllMemoriesAsksFirst) {
     Start(path);
     IDocument* document = main->ActiveDocument();
     const int rx = GridColumnOf(2);
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbNo).answerMessage(platform::vbYes);
     main->mnuClearMem_Click();
     EXPECT_FALSE(document->MSFlexGrid1(0)->textMatrix(1, rx).isEmpty());

@@ -3,6 +3,7 @@
 
 #include "document/DocumentInterface.h"
 #include "shell/frmMain.h"
+#include "support/ScriptedResponder.h"
 #include "support/TestUtil.h"
 
 #include <QString>
@@ -42,5 +43,7 @@ protected:
     bool ButtonEnabled(int position) const;
     QStringList Captions() const;
 
+    // Every dialog a test expects is armed here.
+    ScriptedResponder dialogs;
     std::unique_ptr<frmMain> main;
 };

@@ -3,7 +3,6 @@
 #include "platform/core/SingleInstance.h"
 #include "platform/widgets/MsgBox.h"
 #include "shell/Startup.h"
-#include "support/ScriptedResponder.h"
 
 #include <QFile>
 #include <csignal>
@@ -42,7 +41,6 @@ TEST_F(SingleInstanceTest, SecondStartShowsTheMessageAndMakesNoWindow) {
     platform::SingleInstance running(QStringLiteral("KG-UV Ferrowind"));
     ASSERT_TRUE(running.tryAcquire());
     platform::SingleInstance instance(QStringLiteral("KG-UV Ferrowind"));
-    ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
     const auto window = shell::Main(instance, {QStringLiteral("ferrowind")});
     EXPECT_EQ(window, nullptr);

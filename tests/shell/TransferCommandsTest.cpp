@@ -13,7 +13,6 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "radiosim/RadioSim.h"
-#include "support/ScriptedResponder.h"
 
 #include <QAction>
 #include <QDialog>
@@ -152,7 +151,6 @@ protected:
 
     radiosim::RadioSim radio;
     QByteArray radioBefore;
-    ScriptedResponder dialogs;
     QString windowTitle;
     bool stayedOpen = false;
 };
@@ -185,55 +183,38 @@ TEST_F(TransferCommandsTest, ReadIntoAFileWindowOpensANewChangedDocument) {
     EXPECT_TRUE(radio.framesOf(FrameKind::Write).isEmpty());
 }
 
-TEST_F(TransferCommandsTest, ReadWithNoDocumentOpensOne) {
-    Start();
-    main->ActiveDocument()->CloseMe();
-    Settle();
-    ASSERT_EQ(main->ActiveDocument(), nullptr);
-    Read();
-    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 2")});
-    EXPECT_EQ(main->ActiveDocument()->GetBytArry().left(radiosim::MemorySize), radio.memory());
-}
-
-TEST_F(TransferCommandsTest, SecondReadAsksAboutTheFirstAndNoReadsIntoTheSameWindow) {
-    IDocument* document = ReadAndEdit();
-
-    dialogs.answerMessage(platform::vbNo);
-    Read();
-
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_EQ(dialogs.messages().first(), QStringLiteral("KG-UV File 1") + Changed);
-    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
-    EXPECT_EQ(Cell(document, 3, 2), QStringLiteral("147.300"));
-}
-
-TEST_F(TransferCommandsTest, CancelAtTheSavePromptOrInTheSaveDialogShowsNoReadWindow) {
+TEST_F(TransferCommandsTest, ReadOverAChangedDocumentAsksFirst) {
     IDocument* document = ReadAndEdit();
     const int framesBefore = static_cast<int>(radio.frames().size());
 
+    // Cancel, or a save the user asked for that did not happen, ends the command.
     dialogs.answerMessage(platform::vbCancel);
     main->mnuRead_Click();
-    // A save the user asked for that did not happen ends the command too.
     dialogs.answerMessage(platform::vbYes).cancelSaveFile();
     main->mnuRead_Click();
-
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(static_cast<int>(radio.frames().size()), framesBefore);
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
     EXPECT_EQ(Cell(document, 3, 2), QStringLiteral("145.5"));
-}
 
-TEST_F(TransferCommandsTest, ReadDocumentSavedAtThePromptKeepsItsFileAndTheReadGoesToANewWindow) {
-    IDocument* first = ReadAndEdit();
+    // Saved at the prompt, it now holds a file: the read goes to a new window.
     const QString path = tempPath(QStringLiteral("saved.uvd"));
-
     dialogs.answerMessage(platform::vbYes).answerSaveFile(path);
     Read();
-
     ASSERT_EQ(Captions(), QStringList({path, QStringLiteral("KG-UV File 2")}));
-    EXPECT_FALSE(first->IsDataChanged());
-    EXPECT_EQ(Cell(first, 3, 2), QStringLiteral("145.5"));
-    EXPECT_EQ(Cell(main->ActiveDocument(), 3, 2), QStringLiteral("147.300"));
+    EXPECT_FALSE(document->IsDataChanged());
+    EXPECT_EQ(Cell(document, 3, 2), QStringLiteral("145.5"));
+    IDocument* read = main->ActiveDocument();
+    EXPECT_EQ(Cell(read, 3, 2), QStringLiteral("147.300"));
+
+    // No reads into the same window.
+    SetChannel(read, 3, QStringLiteral("145.5"), QStringLiteral("145.5"));
+    dialogs.answerMessage(platform::vbNo);
+    Read();
+    EXPECT_EQ(dialogs.messages(), QStringList(3, QStringLiteral("KG-UV File 1") + Changed)
+                                      << QStringLiteral("KG-UV File 2") + Changed);
+    EXPECT_EQ(Captions(), QStringList({path, QStringLiteral("KG-UV File 2")}));
+    EXPECT_EQ(Cell(read, 3, 2), QStringLiteral("147.300"));
 }
 
 TEST_F(TransferCommandsTest, FailedReadLeavesTheTargetUntouched) {
@@ -379,8 +360,11 @@ TEST_F(WriteCommandTest, VfoDefaultsSetByTheCheckReachTheRadio) {
 
 // --- the menu items and toolbar buttons reach the commands ---
 
+// With no document open, the read opens one.
 TEST_F(TransferCommandsTest, MenuItemsAndToolbarButtonsRunTheCommands) {
     Start();
+    main->ActiveDocument()->CloseMe();
+    Settle();
     QStringList shown;
     dialogs.answerModal([&](QDialog& d) {
         shown << d.objectName();
@@ -392,6 +376,7 @@ TEST_F(TransferCommandsTest, MenuItemsAndToolbarButtonsRunTheCommands) {
     Settle();
     EXPECT_EQ(shown, QStringList{QStringLiteral("frmCommPort")});
     EXPECT_EQ(windowTitle, QStringLiteral("Read From KG-UV"));
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 2")});
     IDocument* document = main->ActiveDocument();
     EXPECT_EQ(document->GetBytArry().left(radiosim::MemorySize), radio.memory());
 
