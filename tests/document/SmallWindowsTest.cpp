@@ -6,6 +6,7 @@
 #include "platform/core/Measures.h"
 #include "support/ScriptedResponder.h"
 #include "support/TestUtil.h"
+#include "support/WindowFit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -112,6 +113,7 @@ TEST(ProgressWindow, CancelHidesOnlyUntilTheNextStep) {
     EXPECT_EQ(window->Label1()->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(window->ProgressBar1()->value(), 40);
     EXPECT_EQ(window->Command1()->text(), QStringLiteral("&Cancel"));
+    EXPECT_EQ(CutCaptions(*window), "");
     QTest::mouseClick(window->Command1(), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     window->ShowStep(QStringLiteral("Comparing..."), 80);
@@ -134,6 +136,7 @@ TEST(AboutWindow, TitleVersionAndOk) {
         EXPECT_EQ(about.Label1()->text(), QStringLiteral("KG-UV Ferrowind"));
         EXPECT_EQ(about.Label2()->text(), QStringLiteral("Version 1.2.3"));
         EXPECT_EQ(about.Command1()->text(), QStringLiteral("&OK"));
+        EXPECT_EQ(CutCaptions(about), "");
         about.Command1()->click();
     });
     ShowAbout();

@@ -6,6 +6,13 @@
 
 #include <QRegularExpression>
 
+// The line with its leading time stamp "0.0000" replaced by "T".
+static QString StripStamp(const QString& line) {
+    static const QRegularExpression stamp(QStringLiteral("^\\d+\\.\\d{4}(?=   )"));
+    QString out = line;
+    return out.replace(stamp, QStringLiteral("T"));
+}
+
 void LinkTest::SetUp() {
     TempDirTest::SetUp();
     for (int n = platform::FirstPortNumber; n <= platform::LastPortNumber; ++n)
@@ -69,12 +76,6 @@ QStringList LinkTest::logShape(const QString& name) const {
     for (const QString& line : logLines(name))
         shape.append(StripStamp(line));
     return shape;
-}
-
-QString StripStamp(const QString& line) {
-    static const QRegularExpression stamp(QStringLiteral("^\\d+\\.\\d{4}(?=   )"));
-    QString out = line;
-    return out.replace(stamp, QStringLiteral("T"));
 }
 
 QString Hex(const QByteArray& data) {

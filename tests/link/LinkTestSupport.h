@@ -43,9 +43,6 @@ protected:
     std::vector<std::unique_ptr<radiosim::RadioSim>> radios;
 };
 
-// Matches a stamp "0.0000" at the start of a log line.
-QString StripStamp(const QString& line);
-
 // The bytes as the logs spell them: "06 4B 47".
 QString Hex(const QByteArray& data);
 

@@ -63,16 +63,6 @@ TEST(frmCommPort, LoadsTheListAndTheStoredValues) {
     EXPECT_TRUE(word.Check1()->isChecked());
 }
 
-TEST(frmCommPort, OkStoresTheChosenPortAndTheCheckBox) {
-    runDialog([](frmCommPort& form) {
-        form.Combo1()->setCurrentIndex(11);
-        form.Check1()->setChecked(false);
-        form.Command1()->click();
-    });
-    EXPECT_EQ(setting("CommPort"), "12");
-    EXPECT_EQ(setting("AutoDetect"), "0");
-}
-
 TEST(frmCommPort, OkKeepsThePortForATextThatNamesNone) {
     store("5", "0");
     for (const QString& text : {QString("COM3"), QString(), QString("serial"), QString("COM 17"),
@@ -91,7 +81,7 @@ TEST(frmCommPort, OkKeepsThePortForATextThatNamesNone) {
     EXPECT_EQ(setting("AutoDetect"), "0");
 }
 
-TEST(frmCommPort, ClosingByTheFrameSavesNothing) {
+TEST(frmCommPort, OkStoresTheChosenPortAndTheCheckBoxClosingByTheFrameNothing) {
     runDialog([](frmCommPort& form) {
         form.Combo1()->setCurrentIndex(3);
         form.Check1()->setChecked(false);
@@ -99,4 +89,12 @@ TEST(frmCommPort, ClosingByTheFrameSavesNothing) {
     });
     EXPECT_EQ(setting("CommPort"), "<absent>");
     EXPECT_EQ(setting("AutoDetect"), "<absent>");
+
+    runDialog([](frmCommPort& form) {
+        form.Combo1()->setCurrentIndex(11);
+        form.Check1()->setChecked(false);
+        form.Command1()->click();
+    });
+    EXPECT_EQ(setting("CommPort"), "12");
+    EXPECT_EQ(setting("AutoDetect"), "0");
 }
