@@ -4,7 +4,6 @@
 
 #include "ShellFixture.h"
 
-#include "document/frmStatus.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextEdit.h"
@@ -14,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -128,7 +126,7 @@ TEST_F(BandLimitsDialogTest, BoxesShowTheLimitsInFrameOrderAndTheStoredSetting) 
     EXPECT_EQ(shown, QStringList({"136", "174", "136", "174", "400", "480", "400", "480"}));
     EXPECT_TRUE(ticked);
     EXPECT_TRUE(dialogs.messages().isEmpty());
-    EXPECT_EQ(main->findChild<frmStatus*>(), nullptr);
+    EXPECT_EQ(Report(), QString());
 }
 
 TEST_F(BandLimitsDialogTest, TypingClipboardKeysAndTabInTheBoxes) {
@@ -164,7 +162,7 @@ TEST_F(BandLimitsDialogTest, TypingClipboardKeysAndTabInTheBoxes) {
     });
 }
 
-TEST_F(BandLimitsDialogTest, OkStoresEveryBoxInTheImageAndTheSetting) {
+TEST_F(BandLimitsDialogTest, OkStoresEveryBoxWarnsAndListsTheMemoriesOutside) {
     RunBandLimits(
         [&](frmBandLimits& d) {
             Type(d.Text1(3), QStringLiteral("150")); // band 1 transmit high
@@ -176,9 +174,14 @@ TEST_F(BandLimitsDialogTest, OkStoresEveryBoxInTheImageAndTheSetting) {
             d.Command6()->click();
         },
         2);
-    EXPECT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
     EXPECT_EQ(Limits(), QStringList({"136", "174", "404", "405", "136", "150", "400", "480"}));
     EXPECT_EQ(AlwaysWriteLimits(), QStringLiteral("1"));
+    // Channel 2 receives on 433.5, VFO B on 433.5.
+    ASSERT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
+    EXPECT_EQ(dialogs.shown().at(1).title, QStringLiteral("Warning"));
+    EXPECT_EQ(dialogs.shown().at(1).icon, platform::vbExclamation);
+    EXPECT_EQ(Report(), QStringLiteral("Memories with frequencies outside of the band limits:\n2"));
+    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("2"));
 }
 
 TEST_F(BandLimitsDialogTest, PastedTextIsNormalisedWhenOkIsPressedWithTheKeyboard) {
@@ -227,25 +230,4 @@ TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(Limits(), before);
     EXPECT_EQ(AlwaysWriteLimits(), QStringLiteral("0"));
     EXPECT_FALSE(document->IsDataChanged());
-}
-
-TEST_F(BandLimitsDialogTest, NarrowerLimitsWarnAndListTheMemoriesOutside) {
-    // Channel 1 receives on 145.6 and VFO A on 145.5.
-    RunBandLimits(
-        [](frmBandLimits& d) {
-            d.Text1(1)->setText(QStringLiteral("144"));
-            d.Command6()->click();
-        },
-        2);
-
-    ASSERT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
-    EXPECT_EQ(dialogs.shown().at(1).title, QStringLiteral("Warning"));
-    EXPECT_EQ(dialogs.shown().at(1).icon, platform::vbExclamation);
-    auto* status = main->findChild<frmStatus*>();
-    ASSERT_NE(status, nullptr);
-    EXPECT_EQ(status->windowTitle(),
-              QStringLiteral("Memories with frequencies outside of the band limits:"));
-    EXPECT_EQ(status->Text1()->toPlainText(), QStringLiteral("1"));
-    EXPECT_TRUE(status->isVisible());
-    EXPECT_EQ(Program().BandLimitReport, QStringLiteral("1"));
 }

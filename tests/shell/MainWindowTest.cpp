@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>

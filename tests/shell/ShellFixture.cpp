@@ -1,12 +1,14 @@
 #include "ShellFixture.h"
 
 #include "document/frmDocument.h"
+#include "document/frmStatus.h"
 #include "image/clsVUROVA.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 
 void WriteUvdFile(const QString& path) {
     clsVUROVA image;
@@ -98,4 +100,12 @@ QStringList ShellTest::Captions() const {
     for (IDocument* document : main->Documents())
         captions << document->Caption();
     return captions;
+}
+
+QString ShellTest::Report() const {
+    const frmStatus* status = main->findChild<frmStatus*>();
+    if (!status)
+        return QString();
+    return (status->isVisible() ? QString() : QStringLiteral("hidden ")) + status->windowTitle() +
+           QLatin1Char('\n') + status->Text1()->toPlainText();
 }

@@ -42,6 +42,9 @@ protected:
     bool Enabled(const QString& name) const;
     bool ButtonEnabled(int position) const;
     QStringList Captions() const;
+    // The list window's title and text on two lines ("hidden " before a
+    // hidden one), empty when there is none.
+    QString Report() const;
 
     // Every dialog a test expects is armed here.
     ScriptedResponder dialogs;

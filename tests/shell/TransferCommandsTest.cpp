@@ -3,7 +3,6 @@
 
 #include "ShellFixture.h"
 
-#include "document/frmStatus.h"
 #include "image/clsVUROVA.h"
 #include "link/LinkCore.h"
 #include "link/TransferFiles.h"
@@ -16,7 +15,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 using radiosim::FrameKind;
@@ -99,21 +97,22 @@ protected:
         });
     }
 
-    // The band-limit prompt answered with its Yes (Command1) or No (Command2).
-    void ArmPrompt(const char* button) {
-        dialogs.runModal([button](QDialog& prompt) {
-            prompt.findChild<QPushButton*>(QLatin1String(button))->click();
-        });
-    }
-
     void Read() {
         ArmTransfer();
         main->mnuRead_Click();
         Settle();
     }
 
-    void Write() {
+    // The band-limit prompt, when given, is answered with its Yes (Command1)
+    // or No (Command2); messages after it with OK.
+    void Write(const char* promptButton = nullptr, int messages = 0) {
         ArmTransfer();
+        if (promptButton)
+            dialogs.runModal([promptButton](QDialog& prompt) {
+                prompt.findChild<QPushButton*>(QLatin1String(promptButton))->click();
+            });
+        for (int i = 0; i < messages; ++i)
+            dialogs.answerMessage(platform::vbOK);
         main->mnuWrite_Click();
         Settle();
     }
@@ -146,8 +145,6 @@ protected:
                   (withLimits ? image : radioBefore).mid(LimitBlock, 16));
         EXPECT_EQ(radioNow.mid(LimitBlock + 16), image.mid(LimitBlock + 16));
     }
-
-    frmStatus* StatusWindow() const { return main->findChild<frmStatus*>(); }
 
     radiosim::RadioSim radio;
     QByteArray radioBefore;
@@ -252,7 +249,7 @@ TEST_F(WriteCommandTest, SameLimitsWriteTheImageWithoutTheLimitBlock) {
     written.Sbyt(radio.memory());
     EXPECT_EQ(written.RXFrequency(7), QStringLiteral("145.650"));
     EXPECT_EQ(written.TXFrequency(7), QStringLiteral("145.050"));
-    EXPECT_EQ(StatusWindow(), nullptr);
+    EXPECT_EQ(Report(), QString());
 }
 
 TEST_F(WriteCommandTest, AlwaysWriteLimitsSendsTheLimitBlockFirstUnasked) {
@@ -270,13 +267,10 @@ TEST_F(WriteCommandTest, AlwaysWriteLimitsSendsTheLimitBlockFirstUnasked) {
 TEST_F(WriteCommandTest, DifferentLimitsAnsweredYesWriteTheDocumentsLimits) {
     IDocument* document = ReadAndEdit();
     SetRadioLimits(NarrowLimits);
-    ArmTransfer();
-    ArmPrompt("Command1");
-    main->mnuWrite_Click();
-    Settle();
+    Write("Command1");
     ExpectRadioHolds(document, true);
     EXPECT_EQ(WriteAddresses().first(), QStringLiteral("970"));
-    EXPECT_EQ(StatusWindow(), nullptr);
+    EXPECT_EQ(Report(), QString());
 }
 
 TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoWithEverythingInsideKeepTheRadiosLimits) {
@@ -288,15 +282,12 @@ TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoWithEverythingInsideKeepTheRad
     vfo->setTextMatrix(2, 1, QStringLiteral("145.5"));
     vfo->setTextMatrix(2, 2, QStringLiteral("435"));
 
-    ArmTransfer();
-    ArmPrompt("Command2");
-    main->mnuWrite_Click();
-    Settle();
+    Write("Command2");
 
     EXPECT_FALSE(stayedOpen);
     ExpectRadioHolds(document, false);
     EXPECT_EQ(WriteAddresses().size(), 510);
-    EXPECT_EQ(StatusWindow(), nullptr);
+    EXPECT_EQ(Report(), QString());
 }
 
 TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoListTheMemoriesOutsideTheRadiosLimits) {
@@ -305,23 +296,15 @@ TEST_F(WriteCommandTest, DifferentLimitsAnsweredNoListTheMemoriesOutsideTheRadio
     SetChannel(document, 17, QStringLiteral("470"), QStringLiteral("470"));
     SetRadioLimits(NarrowLimits);
 
-    ArmTransfer();
-    ArmPrompt("Command2");
-    dialogs.answerMessage(platform::vbOK);
-    main->mnuWrite_Click();
-    Settle();
+    Write("Command2", 1);
 
     EXPECT_EQ(dialogs.messages(), QStringList{CheckFailedBox});
     EXPECT_FALSE(stayedOpen);
     EXPECT_TRUE(radio.framesOf(FrameKind::Write).isEmpty());
     EXPECT_EQ(radio.memory(), radioBefore);
-    frmStatus* status = StatusWindow();
-    ASSERT_NE(status, nullptr);
-    EXPECT_EQ(status->windowTitle(), RadioReport);
-    // Channel 3 (147.3) lies inside 144-148, channel 40 (439.1/431.5) inside
-    // the narrow band 2.
-    EXPECT_EQ(status->Text1()->toPlainText(), QStringLiteral("5,17"));
-    EXPECT_TRUE(status->isVisible());
+    // Channels 3 and 7 lie inside 144-148, channel 40 (439.1/431.5) inside the
+    // narrow band 2.
+    EXPECT_EQ(Report(), RadioReport + QStringLiteral("\n5,17"));
 }
 
 TEST_F(WriteCommandTest, MemoryOutsideTheDocumentsOwnLimitsNeverOpensTheWriteWindow) {
@@ -335,11 +318,7 @@ TEST_F(WriteCommandTest, MemoryOutsideTheDocumentsOwnLimitsNeverOpensTheWriteWin
     EXPECT_TRUE(dialogs.messages().first().startsWith(
         QStringLiteral("Warning: some memory channels contain frequencies")));
     EXPECT_TRUE(radio.frames().isEmpty());
-    frmStatus* status = StatusWindow();
-    ASSERT_NE(status, nullptr);
-    EXPECT_EQ(status->windowTitle(),
-              QStringLiteral("Memories with frequencies outside of the band limits:"));
-    EXPECT_EQ(status->Text1()->toPlainText(), QStringLiteral("9"));
+    EXPECT_EQ(Report(), QStringLiteral("Memories with frequencies outside of the band limits:\n9"));
 }
 
 TEST_F(WriteCommandTest, VfoDefaultsSetByTheCheckReachTheRadio) {
