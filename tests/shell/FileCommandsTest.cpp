@@ -92,12 +92,16 @@ TEST_F(FileCommandsTest, SaveOfANewDocumentAsksForANameAndTakesIt) {
     EXPECT_FALSE(Program().SaveCancelled);
 }
 
+// Asked No, Save As asks again; Cancel writes nothing. Yes replaces the file,
+// keeps the old one and moves the window to the new name.
 TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksNoAsksAgainYesReplaces) {
     const QString path = UvdFile();
+    const QByteArray before = ReadFileBytes(path);
     const QString other = tempPath(QStringLiteral("other.uvd"));
     WriteFileBytes(other, "not a radio file");
     Start(path);
-    EditChannel4(main->ActiveDocument());
+    IDocument* document = main->ActiveDocument();
+    EditChannel4(document);
     dialogs.answerSaveFile(other).answerMessage(platform::vbNo).cancelSaveFile();
     main->mnuFileSaveAs_Click();
 
@@ -113,29 +117,13 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksNoAsksAgainYesReplaces) {
     dialogs.answerSaveFile(other).answerMessage(platform::vbYes);
     main->mnuFileSaveAs_Click();
     EXPECT_EQ(Captions(), QStringList{other});
-    clsVUROVA saved;
-    saved.OpenFile(other);
-    EXPECT_EQ(saved.Name(4), QStringLiteral("EDITED"));
-}
-
-TEST_F(FileCommandsTest, SaveAsANewNameKeepsTheOldFileAndMovesTheWindowToTheNewOne) {
-    const QString path = UvdFile();
-    const QByteArray before = ReadFileBytes(path);
-    Start(path);
-    IDocument* document = main->ActiveDocument();
-    EditChannel4(document);
-    const QString renamed = tempPath(QStringLiteral("renamed.uvd"));
-    dialogs.answerSaveFile(renamed);
-    main->mnuFileSaveAs_Click();
-
-    EXPECT_EQ(Captions(), QStringList{renamed});
-    EXPECT_EQ(shell::ReadRecentFiles().mid(0, 2), QStringList({renamed, path}));
+    EXPECT_EQ(shell::ReadRecentFiles().mid(0, 2), QStringList({other, path}));
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_FALSE(document->IsDataChanged());
     // The grids were rebuilt from the saved image.
     EXPECT_EQ(Cell(document, 4, 2), QStringLiteral("145.675"));
     clsVUROVA saved;
-    saved.OpenFile(renamed);
+    saved.OpenFile(other);
     EXPECT_EQ(saved.Name(4), QStringLiteral("EDITED"));
 }
 
@@ -211,18 +199,19 @@ TEST_F(FileCommandsTest, OpenWithChangesEndsWhenTheAskedForSaveDidNotHappen) {
     EXPECT_FALSE(document->IsDataChanged());
 }
 
-TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
+TEST_F(FileCommandsTest, CancelledDialogsChangeNothingAndOpenKeepsTheLastDefaultExtension) {
     const QString path = UvdFile();
     const QByteArray before = ReadFileBytes(path);
     Start(path);
     IDocument* document = main->ActiveDocument();
     document->MSFlexGrid1(0)->setTextMatrix(4, GridColumnOf(1), QStringLiteral("EDITED"));
     const QStringList recent = shell::ReadRecentFiles();
-    dialogs.cancelOpenFile().cancelSaveFile().cancelOpenFile().cancelSaveFile();
+    dialogs.cancelOpenFile().cancelSaveFile().cancelOpenFile().cancelSaveFile().cancelOpenFile();
     main->mnuFileOpen_Click();
     main->mnuFileSaveAs_Click();
     main->mnuImportTW_Click();
     main->mnuExportTW_Click();
+    main->mnuFileOpen_Click();
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_EQ(Captions(), QStringList{path});
@@ -230,6 +219,14 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(shell::ReadRecentFiles(), recent);
     EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files), QStringList{"home.uvd"});
+
+    // The program has one file dialog: an open dialog gets no default
+    // extension of its own and keeps the one the last save dialog set.
+    QStringList extensions;
+    for (const platform::FileDialogRequest& request : FileDialogs())
+        extensions << request.title + QLatin1Char('=') + request.defaultExt;
+    EXPECT_EQ(extensions, QStringList({"Open=", "Save As=uvd", "Import from TW...=uvd",
+                                       "Export to TW...=tw", "Open=tw"}));
 }
 
 TEST_F(FileCommandsTest, ExportToTwAndImportItIntoAnotherWindow) {
@@ -263,27 +260,6 @@ TEST_F(FileCommandsTest, ExportToTwAndImportItIntoAnotherWindow) {
     EXPECT_EQ(imported->Caption(), second);
     EXPECT_EQ(Cell(imported, 4, 2), QStringLiteral("145.675"));
     EXPECT_EQ(Cell(imported, 1, 2), QStringLiteral("145.600"));
-}
-
-// The program has one file dialog: an open dialog gets no default extension of
-// its own and keeps the one the last Save, Save As or Export to .TW set.
-TEST_F(FileCommandsTest, OpenDialogsKeepTheLastSaveDialogsDefaultExtension) {
-    const QString path = UvdFile();
-    Start(path);
-    dialogs.cancelOpenFile();
-    main->mnuFileOpen_Click();
-    dialogs.answerSaveFile(tempPath(QStringLiteral("export.tw"))).cancelOpenFile();
-    main->mnuExportTW_Click();
-    main->mnuFileOpen_Click();
-    dialogs.cancelSaveFile().cancelOpenFile();
-    main->mnuFileSaveAs_Click();
-    main->mnuImportTW_Click();
-
-    QStringList extensions;
-    for (const platform::FileDialogRequest& request : FileDialogs())
-        extensions << request.title + QLatin1Char('=') + request.defaultExt;
-    EXPECT_EQ(extensions, QStringList({"Open=", "Export to TW...=tw", "Open=tw", "Save As=uvd",
-                                       "Import from TW...=uvd"}));
 }
 
 TEST_F(FileCommandsTest, NewAddsAWindowAndLeavesTheOthers) {
