@@ -31,20 +31,14 @@ namespace {
 
 const QString S = QStringLiteral("Settings");
 
-void Wheel(QWidget* target, int delta) {
-    const QPointF pos(10, 10);
-    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
-}
-
-// A wheel turned by the user: it goes on to the parents of a control that
+// A wheel turn; one the user makes goes on to the parents of a control that
 // does not take it.
-void UserWheel(QWidget* target, int delta) {
+void Wheel(QWidget* target, int delta, bool byUser = false) {
     const QPoint pos(10, 10);
     QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QSpontaneKeyEvent::setSpontaneous(&event);
+    if (byUser)
+        QSpontaneKeyEvent::setSpontaneous(&event);
     QCoreApplication::instance()->notify(target, &event); // sendEvent would clear it
 }
 
@@ -399,7 +393,7 @@ TEST_F(DocumentTest, WheelHookScrollsOncePerMessage) {
     Wheel(doc->MSFlexGrid1(0)->viewport(), -480);
     EXPECT_EQ(mainWindow.calls, QStringList({"ScrollDown", "ScrollUp", "ScrollDown"}));
     // Over the tabs the wheel scrolls the grid too and leaves the tab alone.
-    UserWheel(doc->SSTab1()->tabBar(), 120);
+    Wheel(doc->SSTab1()->tabBar(), 120, true);
     EXPECT_EQ(mainWindow.calls.mid(3), QStringList{"ScrollUp"});
     EXPECT_EQ(doc->SSTab1()->tab(), 0);
 

@@ -81,7 +81,7 @@ TEST(frmCommPort, OkKeepsThePortForATextThatNamesNone) {
     EXPECT_EQ(setting("AutoDetect"), "0");
 }
 
-TEST(frmCommPort, OkStoresTheChosenPortAndTheCheckBoxClosingByTheFrameNothing) {
+TEST(frmCommPort, OkStoresTheChoiceAndClosingByTheFrameSavesNothing) {
     runDialog([](frmCommPort& form) {
         form.Combo1()->setCurrentIndex(3);
         form.Check1()->setChecked(false);
