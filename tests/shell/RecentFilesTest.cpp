@@ -1,9 +1,11 @@
 #include "ShellFixture.h"
 
 #include "platform/core/Settings.h"
+#include "platform/widgets/MsgBox.h"
 #include "shell/RecentFiles.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -89,4 +91,34 @@ TEST_F(ShellTest, ClickingTheFirstRecentFileWithNoDocumentOpensItAndWritesNothin
     main->mnuMRU_Click(0);
     EXPECT_EQ(Captions(), QStringList{path});
     EXPECT_EQ(ReadFileBytes(platform::SettingsFilePath()), before);
+}
+
+TEST_F(ShellTest, RecentFileClickMovesItToTheTopAndOpensIt) {
+    const QString a = UvdFile(QStringLiteral("a.uvd"));
+    const QString b = UvdFile(QStringLiteral("b.uvd"));
+    const QString c = UvdFile(QStringLiteral("c.uvd"));
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+    StoreList({a, b, c, "/x/d.uvd"});
+    Start();
+    EXPECT_EQ(main->mnuMRU(2)->text(), QStringLiteral("&3 c.uvd"));
+    main->mnuMRU(2)->trigger();
+    EXPECT_EQ(Captions(), QStringList{c});
+    EXPECT_EQ(shell::ReadRecentFiles(), (QStringList{c, a, b, "/x/d.uvd", ""}));
+    // The menu shows the new order once the File menu opens.
+    emit main->TopMenu("mnuFile")->aboutToShow();
+    EXPECT_EQ(main->mnuMRU(0)->text(), QStringLiteral("&1 c.uvd"));
+    EXPECT_EQ(main->mnuMRU(1)->text(), QStringLiteral("&2 a.uvd"));
+}
+
+TEST_F(ShellTest, RecentFileClickOnAChangedDocumentAsksFirst) {
+    const QString a = UvdFile(QStringLiteral("a.uvd"));
+    const QString b = UvdFile(QStringLiteral("b.uvd"));
+    platform::SaveSetting("MRU", "mru1", b);
+    Start(a);
+    ChangeDocument(main->ActiveDocument());
+    dialogs.answerMessage(platform::vbCancel);
+    main->mnuMRU_Click(1);
+    EXPECT_EQ(dialogs.messages(), QStringList{a + Changed});
+    EXPECT_EQ(Captions(), QStringList{a});
+    EXPECT_EQ(platform::GetSetting("MRU", "mru0"), a);
 }
