@@ -30,13 +30,8 @@ BoxTexts Boxes(const char* texts) {
     return boxes;
 }
 
-void SetAlwaysWriteLimits(const char* value) {
-    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
-                          QLatin1String(value));
-}
-
 QString AlwaysWriteLimits() {
-    return platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"));
+    return platform::GetSetting("Settings", "AlwaysWriteLimits");
 }
 
 const QString WarningMemories = QStringLiteral(
@@ -113,7 +108,7 @@ protected:
 };
 
 TEST_F(BandLimitsDialogTest, BoxesShowTheLimitsInFrameOrderAndTheStoredSetting) {
-    SetAlwaysWriteLimits("1");
+    platform::SaveSetting("Settings", "AlwaysWriteLimits", "1");
     QStringList shown;
     bool ticked = false;
     RunBandLimits([&](frmBandLimits& d) {
@@ -215,7 +210,7 @@ TEST_F(BandLimitsDialogTest, EnterInAnEditedBoxGivesWhatAClickOnOkGives) {
 }
 
 TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
-    SetAlwaysWriteLimits("0");
+    platform::SaveSetting("Settings", "AlwaysWriteLimits", "0");
     const QStringList before = Limits();
     RunBandLimits([&](frmBandLimits& d) {
         Type(d.Text1(1), QStringLiteral("150"));

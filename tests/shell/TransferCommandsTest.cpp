@@ -65,10 +65,8 @@ protected:
         radio.setMemory(RadioMemory());
         radio.start();
         MapPort(1, radio.slavePath());
-        platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("CommPort"),
-                              QStringLiteral("1"));
-        platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AutoDetect"),
-                              QStringLiteral("0"));
+        platform::SaveSetting("Settings", "CommPort", "1");
+        platform::SaveSetting("Settings", "AutoDetect", "0");
         clonelink::SetTransferFolderForTests(tempDir.path());
         clonelink::SetTimingScaleForTests({0.002, 1.0});
     }
@@ -255,8 +253,7 @@ TEST_F(WriteCommandTest, SameLimitsWriteTheImageWithoutTheLimitBlock) {
 TEST_F(WriteCommandTest, AlwaysWriteLimitsSendsTheLimitBlockFirstUnasked) {
     IDocument* document = ReadAndEdit();
     SetRadioLimits(NarrowLimits);
-    platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"),
-                          QStringLiteral("1"));
+    platform::SaveSetting("Settings", "AlwaysWriteLimits", "1");
     Write();
     ExpectRadioHolds(document, true);
     ASSERT_EQ(WriteAddresses().size(), 511);
