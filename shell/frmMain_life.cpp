@@ -137,10 +137,13 @@ void frmMain::ActivateDocument(IDocument* document) {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // A document frame that was closed is hidden at once and deleted later;
-    // from the moment it is hidden it no longer counts as open.
+    // from the moment it is hidden it no longer counts as open. Maximizing and
+    // restoring hide the frame for a moment too, but only a close hides the
+    // document inside it.
     if (event->type() == QEvent::Hide) {
         auto* frame = qobject_cast<QMdiSubWindow*>(watched);
-        if (frame && frame->isHidden() && EntryOf(frame))
+        const DocumentEntry* entry = frame ? EntryOf(frame) : nullptr;
+        if (entry && frame->isHidden() && entry->document->Window()->isHidden())
             DocumentClosed(frame);
     }
     return QMainWindow::eventFilter(watched, event);
