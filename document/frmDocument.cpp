@@ -252,12 +252,14 @@ void frmDocument::setSizeTwips(int width, int height) {
 }
 
 // The shell puts the window into its MDI frame after the load has read the
-// placement; the frame takes it over when it is first shown.
+// placement; the frame takes it over when it is first shown. Until then the
+// frame's passing sizes are no size of the user's and are not stored, and a
+// window that opens maximized keeps a normal size to restore to.
 void frmDocument::ApplyPlacementToFrame() {
-    placementPending_ = false;
-    if (storedState_ == 0 && storedWidth_ > 0 && storedHeight_ > 0)
+    if (storedWidth_ > 0 && storedHeight_ > 0)
         setSizeTwips(storedWidth_, storedHeight_);
     setWindowState(storedState_);
+    placementPending_ = false;
 }
 
 void frmDocument::showEvent(QShowEvent* event) {
@@ -293,6 +295,8 @@ void frmDocument::Form_Resize() {
     setUpdatesEnabled(true);
 
     if (Caption() == kLoadingCaption)
+        return;
+    if (placementPending_ && qobject_cast<QMdiSubWindow*>(parentWidget()))
         return;
     const int state = WindowState();
     if (state == 1)

@@ -273,6 +273,9 @@ void frmDocument::LoadSettings() {
         stored >= 0 && stored <= 2)
         state = stored;
     storedState_ = state;
+    // A maximized or minimized window restores to the design size.
+    storedWidth_ = 8430;
+    storedHeight_ = 4725;
     if (state == 0) {
         int32_t height = 4725;
         int32_t width = 8430;

@@ -2,6 +2,9 @@
 
 #include "ShellFixture.h"
 
+#include "platform/core/Measures.h"
+#include "platform/core/Settings.h"
+
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,4 +29,23 @@ TEST_F(ShellTest, MaximizedAndRestoredDocumentStaysOpenAndActive) {
     EXPECT_EQ(main->Documents().size(), 1u);
     EXPECT_EQ(main->ActiveDocument(), document);
     EXPECT_TRUE(Enabled("mnuMemories"));
+}
+
+// A document that opens maximized restores to the design size, and its opening
+// stores no size over the one the user left.
+TEST_F(ShellTest, DocumentOpenedMaximizedRestoresToTheDesignSize) {
+    platform::SaveInt(QStringLiteral("Settings"), QStringLiteral("DocWindowState"), 2);
+    platform::SaveInt(QStringLiteral("Settings"), QStringLiteral("DocWidth"), 7500);
+    platform::SaveInt(QStringLiteral("Settings"), QStringLiteral("DocHeight"), 4500);
+    Start();
+    QMdiSubWindow* frame = main->MdiArea()->subWindowList().at(0);
+    ASSERT_TRUE(frame->isMaximized());
+    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("DocWidth")),
+              QStringLiteral("7500"));
+    EXPECT_EQ(platform::GetSetting(QStringLiteral("Settings"), QStringLiteral("DocHeight")),
+              QStringLiteral("4500"));
+
+    frame->showNormal();
+    Settle();
+    EXPECT_EQ(frame->size(), QSize(platform::TwipsToPixels(8430), platform::TwipsToPixels(4725)));
 }
