@@ -90,6 +90,12 @@ void frmMain::NewDocument() {
     frame->show();
     ActivateDocument(document);
     mdiArea_->setActiveSubWindow(frame);
+    // A document without data has its grids disabled, so nothing in it takes
+    // the focus; the frame holds it instead, or the window before would get
+    // it back, and with it the activation, when a modal window closes.
+    QWidget* focus = focusWidget();
+    if (focus != frame && !frame->isAncestorOf(focus))
+        frame->setFocus();
 }
 
 std::vector<IDocument*> frmMain::Documents() const {

@@ -5,7 +5,11 @@
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/FlexGrid.h"
+
 #include <QAction>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -48,4 +52,26 @@ TEST_F(ShellTest, DocumentOpenedMaximizedRestoresToTheDesignSize) {
     frame->showNormal();
     Settle();
     EXPECT_EQ(frame->size(), QSize(platform::TwipsToPixels(8430), platform::TwipsToPixels(4725)));
+}
+
+// The read opens its window straight after the new document, whose grids are
+// still disabled. The new document must hold the main window's focus, or the
+// window that had it becomes the active one again when the read window closes
+// and the next Save or Write goes to it.
+TEST_F(ShellTest, NewDocumentTakesTheFocusFromTheDocumentBefore) {
+    Start(UvdFile());
+    main->ActiveDocument()->MSFlexGrid1(0)->setFocus();
+    main->mnuFileNew_Click();
+    IDocument* fresh = main->ActiveDocument();
+    QMdiSubWindow* frame = main->MdiArea()->subWindowList().at(1);
+    ASSERT_EQ(frame->widget(), fresh->Window());
+    QWidget* focus = main->focusWidget();
+    EXPECT_TRUE(focus == frame || frame->isAncestorOf(focus))
+        << (focus ? focus->metaObject()->className() : "no focus");
+
+    dialogs.runModal([](QDialog& dialog) { dialog.accept(); });
+    QDialog dialog(main.get());
+    platform::ExecModal(&dialog);
+    Settle();
+    EXPECT_EQ(main->ActiveDocument(), fresh);
 }
