@@ -9,7 +9,7 @@
 // times, the floor, the overhead per exchange above the floor and the median
 // gap between an answer and the next frame as the simulated radio saw it.
 
-#include "../tests/link/FakeMainWindow.h"
+#include "support_main/FakeMainWindow.h"
 
 #include "link/ProgressBox.h"
 #include "link/TransferFiles.h"
