@@ -135,6 +135,7 @@ TEST_F(CommPortTest, InputLenAndNullDiscard) {
 TEST_F(CommPortTest, LostDeviceClosesThePort) {
     radiosim::RadioSim& radio = openOn(6);
     radio.disconnect();
+    mapPort(6, missingPath(6)); // the node goes with the device
     EXPECT_TRUE(WaitUntil([&] {
         try {
             port.inBufferCount();

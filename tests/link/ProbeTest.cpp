@@ -189,7 +189,12 @@ TEST_F(ProbeTest, DeviceLostDuringTheProbeEndsThePort) {
     radiosim::RadioSim& radio = silentRadio();
     mapPort(1, radio);
     setSaved(1, false);
-    QTimer::singleShot(30, [&radio] { radio.disconnect(); });
+    // A pulled USB adapter takes its device node with it. The node must not
+    // reappear: a freed pseudo-terminal number may be handed to another test.
+    QTimer::singleShot(30, [this, &radio] {
+        radio.disconnect();
+        mapPort(1, missingPath(1));
+    });
     EXPECT_FALSE(find());
     const QStringList shape = logShape();
     EXPECT_EQ(portsTried(shape), QStringList({"1", "1"}));
