@@ -189,15 +189,26 @@ TEST_F(ProbeTest, DeviceLostDuringTheProbeEndsThePort) {
     radiosim::RadioSim& radio = silentRadio();
     mapPort(1, radio);
     setSaved(1, false);
-    // A pulled USB adapter takes its device node with it. The node must not
+    // The cable is pulled once the radio has seen the first probe. A pulled
+    // USB adapter takes its device node with it, and the node must not
     // reappear: a freed pseudo-terminal number may be handed to another test.
-    QTimer::singleShot(30, [this, &radio] {
+    QTimer pull;
+    QObject::connect(&pull, &QTimer::timeout, [&] {
+        if (radio.framesOf(FrameKind::Probe).isEmpty())
+            return;
+        pull.stop();
         radio.disconnect();
         mapPort(1, missingPath(1));
     });
+    pull.start(1);
     EXPECT_FALSE(find());
     const QStringList shape = logShape();
-    EXPECT_EQ(portsTried(shape), QStringList({"1", "1"}));
+    // The try that lost the device fails, the next one cannot reopen the port
+    // and ends the search. On a very slow machine the first try may time out
+    // before the cable is pulled, which costs one more try.
+    const QStringList tried = portsTried(shape);
+    EXPECT_TRUE(tried == QStringList({"1", "1"}) || tried == QStringList({"1", "1", "1"}))
+        << tried.join(',').toStdString();
     EXPECT_TRUE(shape[shape.size() - 2].startsWith("Error ")) << shape.join('\n').toStdString();
     EXPECT_FALSE(core->portOpen());
 }
