@@ -93,6 +93,13 @@ public:
     bool busy() const { return busy_; }
     void setBusy(bool busy) { busy_ = busy; }
     void requestCancel() { cancelled_ = true; }
+    // What Cancel, the close box and Esc do: the running command ends silently
+    // at its next wait, and port and log are let go at once.
+    void abandon() {
+        requestCancel();
+        closePort();
+        closeLog();
+    }
     bool cancelRequested() const { return cancelled_; }
     void checkCancel() const;
 

@@ -108,9 +108,7 @@ void frmReadRadio::Command2_Click() {
 }
 
 void frmReadRadio::reject() {
-    core_->requestCancel();
-    core_->closePort();
-    core_->closeLog();
+    core_->abandon();
     QDialog::reject();
 }
 

@@ -152,9 +152,7 @@ void frmWriteRadio::Command2_Click() {
 }
 
 void frmWriteRadio::reject() {
-    core_->requestCancel();
-    core_->closePort();
-    core_->closeLog();
+    core_->abandon();
     QDialog::reject();
 }
 
