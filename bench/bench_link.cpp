@@ -16,7 +16,6 @@
 #include "link/frmReadRadio.h"
 #include "link/frmWriteRadio.h"
 #include "platform/core/Settings.h"
-#include "platform/widgets/Dialogs.h"
 #include "radiosim/RadioSim.h"
 
 #include <QDir>
@@ -56,9 +55,6 @@ public:
                               QStringLiteral("1"));
         platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("AutoDetect"),
                               QStringLiteral("0"));
-        // A failure would otherwise wait for a click on a box nobody sees.
-        platform::SetUnexpectedDialogHandler(
-            [this](const platform::DialogCall&) { failed_ = true; });
         radio_.setPaced(paced);
         radio_.start();
         main_.image.Sbyt(radio_.memory());
@@ -67,7 +63,6 @@ public:
     ~Bench() {
         SetMainForm(nullptr);
         radio_.stop();
-        platform::SetUnexpectedDialogHandler({});
         clonelink::SetTransferFolderForTests(QString());
         platform::SetSettingsFolder(QString());
     }
