@@ -1,6 +1,7 @@
 #include "document/frmProgress.h"
 
 #include "platform/core/Measures.h"
+#include "platform/widgets/Application.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -46,7 +47,8 @@ frmProgress::frmProgress(QWidget* parent)
     Place(progressBar1_, BarBox);
     Place(command1_, ButtonBox);
     setFixedSize(TwipsToPixels(WindowBox.width), TwipsToPixels(WindowBox.height));
-    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(command1_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command1_Click(); }));
 }
 
 void frmProgress::Command1_Click() {

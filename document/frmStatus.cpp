@@ -1,6 +1,7 @@
 #include "document/frmStatus.h"
 
 #include "platform/core/Measures.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
 
 #include <QPlainTextEdit>
@@ -44,7 +45,8 @@ frmStatus::frmStatus(QWidget* parent)
     text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text1_->setGeometry(TwipsToPixels(TextLeft), TwipsToPixels(TextTop), 100, 100);
     command1_->resize(TwipsToPixels(ButtonWidth), TwipsToPixels(ButtonHeight));
-    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(command1_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command1_Click(); }));
     resize(TwipsToPixels(InitialWidth), TwipsToPixels(InitialHeight));
     LayOut();
 }

@@ -1,6 +1,7 @@
 #include "link/frmBandLimitPrompt.h"
 
 #include "link/WindowGeometry.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextFit.h"
 
@@ -75,12 +76,14 @@ frmBandLimitPrompt::frmBandLimitPrompt(QWidget* parent)
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setText(QStringLiteral("&Yes"));
     command1_->setGeometry(TwipsRect(1590, 3300, 1275, 375));
-    connect(command1_, &QPushButton::clicked, this, &frmBandLimitPrompt::Command1_Click);
+    connect(command1_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command1_Click(); }));
 
     command2_->setObjectName(QStringLiteral("Command2"));
     command2_->setText(QStringLiteral("&No"));
     command2_->setGeometry(TwipsRect(2970, 3300, 1275, 375));
-    connect(command2_, &QPushButton::clicked, this, &frmBandLimitPrompt::Command2_Click);
+    connect(command2_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command2_Click(); }));
 
     // The window widens only when a caption has grown past the design's margin.
     const int captionsRight = std::max(label1_->geometry().right(), label2_->geometry().right());

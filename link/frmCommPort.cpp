@@ -4,6 +4,7 @@
 #include "platform/core/CommPort.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/TextFit.h"
 
 #include <QCheckBox>
@@ -44,7 +45,8 @@ frmCommPort::frmCommPort(QWidget* parent)
     command1_->setText(QStringLiteral("&OK"));
     command1_->setGeometry(twipsRect(1140, 900, 1230, 375));
     command1_->setDefault(true);
-    connect(command1_, &QPushButton::clicked, this, &frmCommPort::Command1_Click);
+    connect(command1_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command1_Click(); }));
 
     Form_Load();
 }

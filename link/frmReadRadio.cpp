@@ -6,6 +6,7 @@
 #include "link/WindowGeometry.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/widgets/Application.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -85,8 +86,10 @@ frmReadRadio::frmReadRadio(QWidget* parent)
     options.statusIgnoresErrors = false;
     core_ = new LinkCore(options, text1_, tbflood_, this);
 
-    connect(command1_, &QPushButton::clicked, this, &frmReadRadio::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &frmReadRadio::Command2_Click);
+    connect(command1_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command1_Click(); }));
+    connect(command2_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command2_Click(); }));
 }
 
 frmReadRadio::~frmReadRadio() = default;

@@ -10,6 +10,7 @@
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
@@ -130,8 +131,10 @@ frmWriteRadio::frmWriteRadio(QWidget* parent)
     options.statusIgnoresErrors = true;
     core_ = new LinkCore(options, text1_, tbflood_, this);
 
-    connect(command1_, &QPushButton::clicked, this, &frmWriteRadio::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &frmWriteRadio::Command2_Click);
+    connect(command1_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command1_Click(); }));
+    connect(command2_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command2_Click(); }));
 }
 
 frmWriteRadio::~frmWriteRadio() = default;

@@ -5,6 +5,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/FocusModel.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
@@ -127,12 +128,14 @@ frmBandLimits::frmBandLimits(QWidget* parent) : QDialog(parent) {
     command6_->setObjectName(QStringLiteral("Command6"));
     command6_->setGeometry(TwipsRect(653, 4260, 1230, 375));
     command6_->setDefault(true);
-    connect(command6_, &QPushButton::clicked, this, &frmBandLimits::Command6_Click);
+    connect(command6_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command6_Click(); }));
 
     command5_ = new QPushButton(QStringLiteral("&Cancel"), this);
     command5_->setObjectName(QStringLiteral("Command5"));
     command5_->setGeometry(TwipsRect(2048, 4260, 1230, 375));
-    connect(command5_, &QPushButton::clicked, this, &frmBandLimits::Command5_Click);
+    connect(command5_, &QPushButton::clicked, this,
+            platform::Guarded([this] { Command5_Click(); }));
 
     for (int k = 0; k + 1 < bandlimits::BoxCount; ++k)
         setTabOrder(Text1(k), Text1(k + 1));

@@ -2,6 +2,7 @@
 
 #include "document/DocumentInterface.h"
 #include "platform/core/Measures.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/MsgBox.h"
 #include "shell/ToolbarIcons.h"
 #include "shell/Version.h"
@@ -67,7 +68,8 @@ frmMain::frmMain(DocumentFactory factory, QWidget* parent)
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMain::OnSubWindowActivated);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this,
+            platform::Guarded([this](QMdiSubWindow* window) { OnSubWindowActivated(window); }));
 
     BuildMenus();
     BuildToolbar();
@@ -113,7 +115,8 @@ QAction* frmMain::AddItem(QMenu* menu, const QString& name, const QString& capti
     action->setObjectName(name);
     items_.insert(name, action);
     if (handler)
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this,
+                platform::Guarded([this, handler] { (this->*handler)(); }));
     return action;
 }
 
@@ -123,10 +126,11 @@ QAction* frmMain::AddCheckItem(QMenu* menu, const QString& name, const QString& 
     action->setCheckable(true);
     // The handler inverts the check mark itself, as it does when code calls
     // it, so the toggle Qt made on the click is taken back first.
-    connect(action, &QAction::triggered, this, [this, action, handler] {
+    const auto toggle = [this, action, handler] {
         action->setChecked(!action->isChecked());
         (this->*handler)();
-    });
+    };
+    connect(action, &QAction::triggered, this, platform::Guarded(toggle));
     return action;
 }
 
@@ -152,7 +156,7 @@ void frmMain::BuildMenus() {
     // Before a menu drops down the active document commits or drops a cell
     // being edited, so that no command runs beside an open editor.
     for (QMenu* menu : std::as_const(menus_)) {
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        const auto prepare = [this, menu] {
             if (menu == TopMenu(QStringLiteral("mnuTransfer")))
                 mnuTransfer_Click();
             else
@@ -161,7 +165,8 @@ void frmMain::BuildMenus() {
                 LoadMRU();
             if (menu == TopMenu(QStringLiteral("mnuWindow")))
                 RebuildWindowList();
-        });
+        };
+        connect(menu, &QMenu::aboutToShow, this, platform::Guarded(prepare));
     }
 }
 
@@ -199,7 +204,7 @@ void frmMain::BuildFileMenu() {
         QAction* item = m->addAction(QStringLiteral("&%1").arg(i + 1));
         item->setObjectName(QStringLiteral("mnuMRU"));
         item->setProperty("Index", i);
-        connect(item, &QAction::triggered, this, [this, i] { mnuMRU_Click(i); });
+        connect(item, &QAction::triggered, this, platform::Guarded([this, i] { mnuMRU_Click(i); }));
         mru_[static_cast<size_t>(i)] = item;
     }
 }

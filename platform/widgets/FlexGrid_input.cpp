@@ -4,6 +4,7 @@
 #include "platform/widgets/FlexGrid.h"
 
 #include "platform/core/Measures.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/KeyCodes.h"
 
 #include <QKeyEvent>
@@ -72,15 +73,13 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     int keyCode = KeyDownCode(event);
     const int shift = ShiftState(event);
     if (keyCode != 0) {
-        emit KeyDown(keyCode, shift);
-        if (!alive)
+        if (!RunGuarded([&] { emit KeyDown(keyCode, shift); }) || !alive)
             return;
         moveByKey(keyCode, shift);
     }
     int keyAscii = KeyAsciiCode(event);
     if (keyAscii != 0) {
-        emit KeyPress(keyAscii);
-        if (!alive)
+        if (!RunGuarded([&] { emit KeyPress(keyAscii); }) || !alive)
             return;
     }
     // The view follows a current cell moved by a key, whoever moved it.
@@ -92,7 +91,7 @@ void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     int keyCode = KeyDownCode(event);
     if (keyCode != 0)
-        emit KeyUp(keyCode, ShiftState(event));
+        RunGuarded([&] { emit KeyUp(keyCode, ShiftState(event)); });
 }
 
 int FlexGrid::nextVisibleCol(int col, int step) const {
@@ -266,8 +265,10 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
         }
     }
     pressed_ = true;
-    emit MouseDown(ButtonCode(event->button()), MouseShift(event->modifiers()), mouseX(pos),
-                   mouseY(pos));
+    RunGuarded([&] {
+        emit MouseDown(ButtonCode(event->button()), MouseShift(event->modifiers()), mouseX(pos),
+                       mouseY(pos));
+    });
 }
 
 void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -287,10 +288,12 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton;
     pressed_ = false;
     const QPointer<FlexGrid> alive(this);
-    emit MouseUp(ButtonCode(event->button()), MouseShift(event->modifiers()), mouseX(pos),
-                 mouseY(pos));
-    if (click && alive)
-        emit Click();
+    const bool done = RunGuarded([&] {
+        emit MouseUp(ButtonCode(event->button()), MouseShift(event->modifiers()), mouseX(pos),
+                     mouseY(pos));
+    });
+    if (done && click && alive)
+        RunGuarded([&] { emit Click(); });
 }
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -300,7 +303,7 @@ void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     updateMouseCell(event->position().toPoint());
     pressed_ = false; // the release that follows is no click of its own
-    emit DblClick();
+    RunGuarded([&] { emit DblClick(); });
 }
 
 } // namespace platform

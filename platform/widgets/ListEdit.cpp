@@ -1,6 +1,7 @@
 #include "platform/widgets/ListEdit.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/KeyCodes.h"
 
@@ -16,7 +17,7 @@ ListEdit::ListEdit(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            emit Click();
+            RunGuarded([this] { emit Click(); });
     });
     view()->installEventFilter(this);
 }
@@ -55,8 +56,7 @@ bool ListEdit::raiseKeyEvents(QKeyEvent* event) {
     const int originalCode = KeyDownCode(event);
     int keyCode = originalCode;
     if (keyCode != 0) {
-        emit KeyDown(keyCode, ShiftState(event));
-        if (!alive)
+        if (!RunGuarded([&] { emit KeyDown(keyCode, ShiftState(event)); }) || !alive)
             return true;
         if (keyCode == 0)
             return true;
@@ -64,8 +64,7 @@ bool ListEdit::raiseKeyEvents(QKeyEvent* event) {
     const int original = KeyAsciiCode(event);
     int keyAscii = original;
     if (keyAscii != 0) {
-        emit KeyPress(keyAscii);
-        if (!alive || keyAscii == 0)
+        if (!RunGuarded([&] { emit KeyPress(keyAscii); }) || !alive || keyAscii == 0)
             return true;
     }
     // Tab is no key of the list itself.
@@ -94,7 +93,7 @@ void ListEdit::keyPressEvent(QKeyEvent* event) {
 void ListEdit::keyReleaseEvent(QKeyEvent* event) {
     int keyCode = KeyDownCode(event);
     if (keyCode != 0)
-        emit KeyUp(keyCode, ShiftState(event));
+        RunGuarded([&] { emit KeyUp(keyCode, ShiftState(event)); });
     QComboBox::keyReleaseEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/ControlGeometry.h"
 
 #include <QMouseEvent>
@@ -79,7 +80,7 @@ void TabStrip::onBarChanged(int index) {
         return;
     const int previous = tab_;
     tab_ = index;
-    emit Click(previous);
+    RunGuarded([&] { emit Click(previous); });
 }
 
 bool TabStrip::tabVisible(int index) const {
@@ -122,8 +123,10 @@ bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TabStrip::raiseMouseDown(const QMouseEvent& mouse, const QPoint& pos) {
-    emit MouseDown(MouseButtonNumber(mouse.button()), MouseShiftNumber(mouse.modifiers()),
-                   PixelsToTwips(pos.x()), PixelsToTwips(pos.y()));
+    RunGuarded([&] {
+        emit MouseDown(MouseButtonNumber(mouse.button()), MouseShiftNumber(mouse.modifiers()),
+                       PixelsToTwips(pos.x()), PixelsToTwips(pos.y()));
+    });
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event) {

@@ -1,4 +1,6 @@
 #include "platform/core/RuntimeError.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
 #include "support/ScriptedResponder.h"
 #include "support/TestUtil.h"
@@ -93,10 +95,12 @@ TEST(SafetyNet, ThrowFromAButtonClickHandler) {
     QPushButton button(QStringLiteral("Write"));
     button.show();
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+    // Connected as the program connects its buttons: the error is reported
+    // before it can unwind through Qt's mouse dispatch, which would leak.
+    QObject::connect(&button, &QPushButton::clicked, Guarded([&clicks] {
         ++clicks;
         throw RuntimeError(ErrPathFileAccess);
-    });
+    }));
     QTest::mouseClick(&button, Qt::LeftButton);
     ExpectErrorBox(dialogs, "Error 75: Path/File access error");
     // The button is not left pressed: a second click reaches the handler again.
@@ -104,4 +108,42 @@ TEST(SafetyNet, ThrowFromAButtonClickHandler) {
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(button.isDown());
+}
+
+// A grid handler that raises on a real key or click: the box, and the rest of
+// that key (the grid's own move) abandoned as an escaping error would; the
+// grid goes on taking keys.
+TEST(SafetyNet, ThrowFromAGridKeyOrMouseHandler) {
+    ScriptedResponder dialogs;
+    QWidget window;
+    auto* grid = new FlexGrid(&window);
+    grid->setRows(5);
+    grid->setCols(3);
+    grid->resize(300, 120);
+    window.resize(320, 140);
+    window.show();
+    grid->setFocus();
+    grid->setRow(1);
+    grid->setCol(1);
+    bool raise = true;
+    QObject::connect(grid, &FlexGrid::KeyDown, [&](int&, int) {
+        if (raise)
+            throw RuntimeError(ErrOverflow);
+    });
+    QObject::connect(grid, &FlexGrid::MouseDown,
+                     [](int, int, int, int) { throw RuntimeError(ErrTypeMismatch); });
+
+    dialogs.answerMessage(vbOK);
+    QTest::keyClick(grid, Qt::Key_Down);
+    ExpectErrorBox(dialogs, "Error 6: Overflow");
+    EXPECT_EQ(grid->row(), 1);
+
+    raise = false;
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->row(), 2);
+
+    dialogs.answerMessage(vbOK);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown().back().text, "Error 13: Type mismatch");
 }
