@@ -19,6 +19,8 @@
 // Frequencies are compared and corrected in whole 10 Hz units; a value that is
 // not a whole number of units rounds to the nearest one, halves to even.
 
+#include "program/ProgramValues.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -85,20 +87,6 @@ QString ValidateVFOFreq(QString& text, const BandLimits& limits);
 // in the locale (no number reads as 0) clamped to 76.0 .. 108.0 and formatted
 // "00.0" with the locale's separator.
 QString ValidateFMFreq(const QString& text);
-
-// Logical memory-grid columns (record numbers of the column table).
-enum LogicalColumn : int {
-    ColName = 1,
-    ColRXFreq = 2,
-    ColTXFreq = 3,
-    ColDecode = 4,
-    ColEncode = 5,
-    ColTXPwr = 6,
-    ColScan = 7,
-    ColTXDev = 8,
-    ColBusyLck = 9,
-    ColGroupNotes = 10,
-};
 
 // True when the cells of logical columns 3 to 9 are all non-empty (a blank is
 // filled); cellText gives the text of a logical column of the row.

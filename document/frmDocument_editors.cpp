@@ -20,29 +20,16 @@
 
 #include <QAbstractItemView>
 
+using platform::AsciiBackspace;
+using platform::AsciiCopy;
+using platform::AsciiCut;
+using platform::AsciiPaste;
 using platform::FlexGrid;
 
 namespace {
 
-constexpr int AsciiCopy = 3;
-constexpr int AsciiBackspace = 8;
-constexpr int AsciiPaste = 22;
-constexpr int AsciiCut = 24;
-constexpr int NotesLength = 32;
 // The list editor sits just inside the cell's borders.
 constexpr int ListInset = 10;
-
-// Logical memory-grid columns.
-constexpr int ColName = 1;
-constexpr int ColRXFreq = 2;
-constexpr int ColTXFreq = 3;
-constexpr int ColDecode = 4;
-constexpr int ColEncode = 5;
-constexpr int ColTXPwr = 6;
-constexpr int ColScan = 7;
-constexpr int ColTXDev = 8;
-constexpr int ColBusyLck = 9;
-constexpr int ColGroupNotes = 10;
 
 // Runs one step of an editor's set-up; a value the control refuses leaves it
 // as it was and the next step runs.
@@ -109,7 +96,7 @@ void frmDocument::EditMemoryCell() {
         txtGrid_->setMaxLength(image_->MaxFreqLength());
         break;
     case ColGroupNotes:
-        txtGrid_->setMaxLength(NotesLength);
+        txtGrid_->setMaxLength(clsVUROVA::NotesLength);
         break;
     case ColDecode:
     case ColEncode:

@@ -20,18 +20,17 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+using platform::AsciiBackspace;
+using platform::AsciiCopy;
+using platform::AsciiCut;
+using platform::AsciiEnter;
+using platform::AsciiEscape;
+using platform::AsciiLineFeed;
+using platform::AsciiPaste;
+using platform::AsciiTab;
 using platform::FlexGrid;
 
 namespace {
-
-constexpr int AsciiCopy = 3;
-constexpr int AsciiBackspace = 8;
-constexpr int AsciiTab = 9;
-constexpr int AsciiLineFeed = 10;
-constexpr int AsciiEnter = 13;
-constexpr int AsciiPaste = 22;
-constexpr int AsciiCut = 24;
-constexpr int AsciiEscape = 27;
 
 // Toolbar buttons of the cell clipboard and of the row commands.
 constexpr int ClipboardButtons[] = {5, 6, 7};

@@ -4,6 +4,7 @@
 
 #include "document/frmDocument.h"
 
+#include "image/clsVUROVA.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
 
@@ -12,9 +13,6 @@
 using platform::FlexGrid;
 
 namespace {
-
-constexpr int NameColumn = 1;
-constexpr int MaxNameLength = 6;
 
 bool IsAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -62,7 +60,7 @@ void frmDocument::IncrementTags() {
     FlexGrid* grid = MSFlexGrid1(EditGrid);
     if (!grid || SelTopRow <= 1)
         return;
-    const int nameCol = GridColumnOf(NameColumn);
+    const int nameCol = GridColumnOf(ColName);
     if (nameCol < 1 || nameCol >= grid->cols() || SelTopRow - 1 >= grid->rows())
         return;
     const QString seed = grid->textMatrix(SelTopRow - 1, nameCol);
@@ -75,9 +73,10 @@ void frmDocument::IncrementTags() {
         if (!IsRowUsed(r))
             continue;
         if (digits.isEmpty()) {
-            grid->setTextMatrix(r, nameCol, seed.left(MaxNameLength));
+            grid->setTextMatrix(r, nameCol, seed.left(image_->MaxNameLength()));
         } else {
-            grid->setTextMatrix(r, nameCol, (prefix + AddToDigits(digits, n)).left(MaxNameLength));
+            grid->setTextMatrix(r, nameCol,
+                                (prefix + AddToDigits(digits, n)).left(image_->MaxNameLength()));
             ++n;
         }
     }

@@ -13,14 +13,13 @@
 #include "platform/widgets/TextEdit.h"
 #include "program/modFunctions.h"
 
+using platform::AsciiBackspace;
+using platform::AsciiCopy;
+using platform::AsciiCut;
+using platform::AsciiPaste;
 using platform::FlexGrid;
 
 namespace {
-
-constexpr int AsciiCopy = 3;
-constexpr int AsciiBackspace = 8;
-constexpr int AsciiPaste = 22;
-constexpr int AsciiCut = 24;
 
 constexpr int SettingColumn = 2;
 constexpr int SettingTextLength = 6;

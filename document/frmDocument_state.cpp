@@ -10,7 +10,7 @@
 // never writes over it. One past the last channel when channel 128 is in use.
 int frmDocument::GetLastEmptyRow() {
     const platform::FlexGrid& grid = *grids_[MemoryGrid];
-    const int rxCol = GridColumnOf(FrequencyRules::ColRXFreq);
+    const int rxCol = GridColumnOf(ColRXFreq);
     int r = grid.rows() - 1;
     while (r > 0 && grid.textMatrix(r, rxCol).isEmpty())
         --r;

@@ -28,7 +28,6 @@ constexpr MemoryField kMemoryFields[11] = {
     {&clsVUROVA::BusyLock, &clsVUROVA::setBusyLock},
     {&clsVUROVA::Group, &clsVUROVA::setGroup},
 };
-constexpr int RxFreqColumn = 2;
 
 // Configuration grid, rows 1..26, column 2.
 struct SettingField {
@@ -190,7 +189,7 @@ void frmDocument::SaveMemoryRows() {
     const platform::FlexGrid& grid = *grids_[MemoryGrid];
     const int lastRow = grid.rows() - 1;
     for (int r = 1; r <= lastRow; ++r) {
-        if (grid.textMatrix(r, GridColumnOf(RxFreqColumn)).isEmpty()) {
+        if (grid.textMatrix(r, GridColumnOf(ColRXFreq)).isEmpty()) {
             image_->BlankMemory(r);
             continue;
         }

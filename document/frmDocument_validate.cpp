@@ -39,8 +39,8 @@ fr::BandLimits LimitsOf(const clsVUROVA& image) {
 
 // RX and TX texts of every memory row, wherever the user put those columns.
 std::vector<fr::ChannelFreqs> MemoryChannelFreqs(const FlexGrid& grid) {
-    const int rxCol = GridColumnOf(fr::ColRXFreq);
-    const int txCol = GridColumnOf(fr::ColTXFreq);
+    const int rxCol = GridColumnOf(ColRXFreq);
+    const int txCol = GridColumnOf(ColTXFreq);
     std::vector<fr::ChannelFreqs> rows;
     rows.reserve(static_cast<size_t>(grid.rows()));
     for (int r = 1; r < grid.rows(); ++r)
@@ -105,7 +105,7 @@ bool frmDocument::IsRowFilled(int32_t row) const {
 
 void frmDocument::ApplyDefaults(int32_t row) {
     FlexGrid& grid = *grids_[MemoryGrid];
-    const QString rx = grid.textMatrix(row, GridColumnOf(fr::ColRXFreq));
+    const QString rx = grid.textMatrix(row, GridColumnOf(ColRXFreq));
     for (const fr::DefaultCell& cell : fr::RowDefaults(rx, LimitsOf(*image_)))
         grid.setTextMatrix(row, GridColumnOf(cell.logicalColumn), cell.text);
 }
@@ -113,9 +113,9 @@ void frmDocument::ApplyDefaults(int32_t row) {
 // An RX text that is no number leaves the TX cell as it is.
 void frmDocument::ApplyAutoShift(int32_t row) {
     FlexGrid& grid = *grids_[MemoryGrid];
-    const auto tx = fr::AutoShiftTXFreq(grid.textMatrix(row, GridColumnOf(fr::ColRXFreq)));
+    const auto tx = fr::AutoShiftTXFreq(grid.textMatrix(row, GridColumnOf(ColRXFreq)));
     if (tx)
-        grid.setTextMatrix(row, GridColumnOf(fr::ColTXFreq), *tx);
+        grid.setTextMatrix(row, GridColumnOf(ColTXFreq), *tx);
 }
 
 // --- whole-document checks ---------------------------------------------------

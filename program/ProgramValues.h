@@ -16,12 +16,26 @@ class clsRadio;
 struct ColumnInfo {
     QString Caption;
     QString DefaultCaption;
-    int32_t Order = 0;  // grid column at which the logical column stands
-    int32_t Width = 0;  // twips, while the column is shown
+    int32_t Order = 0; // grid column at which the logical column stands
+    int32_t Width = 0; // twips, while the column is shown
     bool Visible = false;
 };
 
-constexpr int ColumnCount = 11;  // records 0..10
+constexpr int ColumnCount = 11; // records 0..10
+
+// Logical memory-grid columns (record numbers of the column table).
+enum LogicalColumn : int {
+    ColName = 1,
+    ColRXFreq = 2,
+    ColTXFreq = 3,
+    ColDecode = 4,
+    ColEncode = 5,
+    ColTXPwr = 6,
+    ColScan = 7,
+    ColTXDev = 8,
+    ColBusyLck = 9,
+    ColGroupNotes = 10,
+};
 constexpr int CloneMemorySize = 8192;
 
 // Frequency formats: significant digits only, or always five decimals.

@@ -41,6 +41,18 @@ enum KeyCode : int {
     vbKeyF1 = 112,
 };
 
+// Character codes the handlers test for.
+enum AsciiCode : int {
+    AsciiCopy = 3,
+    AsciiBackspace = 8,
+    AsciiTab = 9,
+    AsciiLineFeed = 10,
+    AsciiEnter = 13,
+    AsciiPaste = 22,
+    AsciiCut = 24,
+    AsciiEscape = 27,
+};
+
 int ShiftState(const QKeyEvent* event);
 int KeyDownCode(const QKeyEvent* event);  // 0 for keys without a code
 int KeyAsciiCode(const QKeyEvent* event); // 0 when the key types nothing

@@ -18,13 +18,7 @@
 
 namespace platform {
 
-namespace {
-
-constexpr int AsciiBackspace = 8;
-constexpr int AsciiTab = 9;
-constexpr int AsciiPaste = 22;
-
-} // namespace
+namespace {} // namespace
 
 TextEdit::TextEdit(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(false); // a drop would bypass MaxLength

@@ -87,7 +87,7 @@ TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
     Program().GridFontName = QStringLiteral("Sans Serif");
     Program().GridFontSize = QStringLiteral("14");
     auto doc = OpenedDocument();
-    const int nameCol = GridColumnOf(FrequencyRules::ColName);
+    const int nameCol = GridColumnOf(ColName);
     doc->MSFlexGrid1(0)->setTextMatrix(7, nameCol, QStringLiteral("WWWWWW"));
     doc->MSFlexGrid1(1)->setTextMatrix(3, 2, QString(40, QLatin1Char('M')));
 
@@ -107,7 +107,7 @@ TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
 
 TEST_F(SizingTest, HiddenColumnsShowUntilTheGridIsRebuilt) {
     auto doc = OpenedDocument();
-    auto& notes = Program().ColumnTable[FrequencyRules::ColGroupNotes];
+    auto& notes = Program().ColumnTable[ColGroupNotes];
     notes.Visible = false;
     doc->Initgrid();
     doc->FillGrid();

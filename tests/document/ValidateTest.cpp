@@ -81,10 +81,10 @@ TEST_F(ValidateTest, WarningsComeInOrderBeforeTheReport) {
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("136.025"));
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("400.025"));
 
-    SetCell(*doc, 5, fr::ColTXFreq, QStringLiteral("300.000")); // TX alone is enough
-    SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("500.000"));
-    SetCell(*doc, 12, fr::ColTXFreq, QStringLiteral("500.000")); // listed once
-    SetCell(*doc, 33, fr::ColRXFreq, QStringLiteral("135.995"));
+    SetCell(*doc, 5, ColTXFreq, QStringLiteral("300.000")); // TX alone is enough
+    SetCell(*doc, 12, ColRXFreq, QStringLiteral("500.000"));
+    SetCell(*doc, 12, ColTXFreq, QStringLiteral("500.000")); // listed once
+    SetCell(*doc, 33, ColRXFreq, QStringLiteral("135.995"));
     SetVfos(*doc, QString(), QStringLiteral("446.000")); // an empty VFO reads 0
     dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
     EXPECT_FALSE(doc->ValidateAll());
@@ -94,7 +94,7 @@ TEST_F(ValidateTest, WarningsComeInOrderBeforeTheReport) {
     EXPECT_EQ(mainWindow.statusShown[0].text, QStringLiteral("5,12,33"));
     EXPECT_FALSE(mainWindow.statusShown[0].modal);
     // The memory cells are reported, not corrected.
-    EXPECT_EQ(Cell(*doc, 12, fr::ColRXFreq), QStringLiteral("500.000"));
+    EXPECT_EQ(Cell(*doc, 12, ColRXFreq), QStringLiteral("500.000"));
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 1), QStringLiteral("136.025"));
     EXPECT_EQ(doc->MSFlexGrid1(2)->textMatrix(2, 2), QStringLiteral("446.000"));
 }
@@ -138,8 +138,8 @@ TEST_F(ValidateTest, BandLimitEdgesAndWhatCounts) {
         {128, "145.5", "481"},
     };
     for (const auto& r : rows) {
-        SetCell(*doc, r.row, fr::ColRXFreq, QString::fromLatin1(r.rx));
-        SetCell(*doc, r.row, fr::ColTXFreq, QString::fromLatin1(r.tx));
+        SetCell(*doc, r.row, ColRXFreq, QString::fromLatin1(r.rx));
+        SetCell(*doc, r.row, ColTXFreq, QString::fromLatin1(r.tx));
     }
     EXPECT_FALSE(doc->ValidateBandLimits());
     EXPECT_EQ(Program().BandLimitReport, QStringLiteral("2,4,10,128,"));
@@ -147,14 +147,14 @@ TEST_F(ValidateTest, BandLimitEdgesAndWhatCounts) {
 
 TEST_F(ValidateTest, ValidateBandLimitsFollowsTheColumnOrderAndKeepsCursorAndSelection) {
     auto doc = OpenDocument();
-    SwapColumns(*doc, fr::ColRXFreq, fr::ColGroupNotes);
-    SwapColumns(*doc, fr::ColTXFreq, fr::ColName);
+    SwapColumns(*doc, ColRXFreq, ColGroupNotes);
+    SwapColumns(*doc, ColTXFreq, ColName);
     FlexGrid& grid = *doc->MSFlexGrid1(0);
     Select(grid, 10, 3, 14, 5);
     int moves = 0;
     QObject::connect(&grid, &FlexGrid::RowColChange, [&] { ++moves; });
-    SetCell(*doc, 3, fr::ColTXFreq, QStringLiteral("300"));
-    SetCell(*doc, 12, fr::ColRXFreq, QStringLiteral("600"));
+    SetCell(*doc, 3, ColTXFreq, QStringLiteral("300"));
+    SetCell(*doc, 12, ColRXFreq, QStringLiteral("600"));
 
     EXPECT_FALSE(doc->ValidateBandLimits());
 
@@ -236,12 +236,12 @@ TEST_F(ValidateTest, TypedFrequenciesAreCorrectedAgainstTheImageLimits) {
 
 TEST_F(ValidateTest, DefaultsFillTheOptionCellsAndMoveTheTxIntoItsBands) {
     auto doc = OpenDocument();
-    SwapColumns(*doc, fr::ColTXFreq, fr::ColBusyLck);
+    SwapColumns(*doc, ColTXFreq, ColBusyLck);
     SetLimits(*doc, {"136", "174", "400", "480", "144", "148", "430", "440"});
-    SetCell(*doc, 40, fr::ColRXFreq, QStringLiteral("420.000"));
-    SetCell(*doc, 40, fr::ColName, QStringLiteral("KEEP"));
-    SetCell(*doc, 40, fr::ColGroupNotes, QStringLiteral("notes"));
-    SetCell(*doc, 40, fr::ColScan, QStringLiteral("OFF")); // overwritten all the same
+    SetCell(*doc, 40, ColRXFreq, QStringLiteral("420.000"));
+    SetCell(*doc, 40, ColName, QStringLiteral("KEEP"));
+    SetCell(*doc, 40, ColGroupNotes, QStringLiteral("notes"));
+    SetCell(*doc, 40, ColScan, QStringLiteral("OFF")); // overwritten all the same
 
     doc->ApplyDefaults(40);
 
@@ -249,35 +249,35 @@ TEST_F(ValidateTest, DefaultsFillTheOptionCellsAndMoveTheTxIntoItsBands) {
                                "HIGH", "ON",      "WIDE",    "OFF", "notes"};
     for (int k = 1; k <= 10; ++k)
         EXPECT_EQ(Cell(*doc, 40, k), expected[k - 1]) << "logical column " << k;
-    SetCell(*doc, 41, fr::ColRXFreq, QStringLiteral("x")); // no number: no TX
+    SetCell(*doc, 41, ColRXFreq, QStringLiteral("x")); // no number: no TX
     doc->ApplyDefaults(41);
-    EXPECT_EQ(Cell(*doc, 41, fr::ColTXFreq), QString());
+    EXPECT_EQ(Cell(*doc, 41, ColTXFreq), QString());
 }
 
 TEST_F(ValidateTest, AutoShiftOverwritesTheTxFrequency) {
     auto doc = OpenDocument();
-    SetCell(*doc, 3, fr::ColRXFreq, QStringLiteral("145.300"));
+    SetCell(*doc, 3, ColRXFreq, QStringLiteral("145.300"));
     doc->ApplyAutoShift(3);
-    EXPECT_EQ(Cell(*doc, 3, fr::ColTXFreq), QStringLiteral("144.700"));
-    SetCell(*doc, 5, fr::ColRXFreq, QStringLiteral("442.000"));
+    EXPECT_EQ(Cell(*doc, 3, ColTXFreq), QStringLiteral("144.700"));
+    SetCell(*doc, 5, ColRXFreq, QStringLiteral("442.000"));
     doc->ApplyAutoShift(5); // replaces 434.6 typed before
-    EXPECT_EQ(Cell(*doc, 5, fr::ColTXFreq), QStringLiteral("447.000"));
-    SetCell(*doc, 6, fr::ColRXFreq, QStringLiteral("x"));
+    EXPECT_EQ(Cell(*doc, 5, ColTXFreq), QStringLiteral("447.000"));
+    SetCell(*doc, 6, ColRXFreq, QStringLiteral("x"));
     doc->ApplyAutoShift(6);
-    EXPECT_EQ(Cell(*doc, 6, fr::ColTXFreq), QStringLiteral("430.5375"));
+    EXPECT_EQ(Cell(*doc, 6, ColTXFreq), QStringLiteral("430.5375"));
 }
 
 TEST_F(ValidateTest, RowIsFilledOnlyWithEveryCellFromTxToBusyLock) {
     auto doc = OpenDocument();
     EXPECT_TRUE(doc->IsRowFilled(1));
-    SetCell(*doc, 1, fr::ColName, QString());
-    SetCell(*doc, 1, fr::ColGroupNotes, QString());
-    SetCell(*doc, 1, fr::ColTXDev, QStringLiteral(" "));
+    SetCell(*doc, 1, ColName, QString());
+    SetCell(*doc, 1, ColGroupNotes, QString());
+    SetCell(*doc, 1, ColTXDev, QStringLiteral(" "));
     EXPECT_TRUE(doc->IsRowFilled(1));
-    SetCell(*doc, 1, fr::ColBusyLck, QString());
+    SetCell(*doc, 1, ColBusyLck, QString());
     EXPECT_FALSE(doc->IsRowFilled(1));
     EXPECT_FALSE(doc->IsRowFilled(11)); // an unused row
-    SetCell(*doc, 2, fr::ColTXFreq, QString());
+    SetCell(*doc, 2, ColTXFreq, QString());
     EXPECT_FALSE(doc->IsRowFilled(2));
 }
 
@@ -286,24 +286,24 @@ TEST_F(ValidateTest, LastEmptyRowIsTheOneAfterTheLastFilledRxCell) {
     EXPECT_EQ(doc->GetLastEmptyRow(), 129); // channel 128 is in use
     FlexGrid& grid = *doc->MSFlexGrid1(0);
     for (int r = 21; r < grid.rows(); ++r)
-        SetCell(*doc, r, fr::ColRXFreq, QString());
-    SetCell(*doc, 11, fr::ColRXFreq, QString()); // gaps do not matter
+        SetCell(*doc, r, ColRXFreq, QString());
+    SetCell(*doc, 11, ColRXFreq, QString()); // gaps do not matter
     EXPECT_EQ(doc->GetLastEmptyRow(), 21);
-    SetCell(*doc, 60, fr::ColRXFreq, QStringLiteral(" ")); // blanks count as filled
+    SetCell(*doc, 60, ColRXFreq, QStringLiteral(" ")); // blanks count as filled
     EXPECT_EQ(doc->GetLastEmptyRow(), 61);
     for (int r = 1; r < grid.rows(); ++r)
-        SetCell(*doc, r, fr::ColRXFreq, QString());
+        SetCell(*doc, r, ColRXFreq, QString());
     EXPECT_EQ(doc->GetLastEmptyRow(), 1);
 }
 
 TEST_F(ValidateTest, GridEditsCountAsChangesOnlyForALoadedDocument) {
     auto doc = OpenDocument();
     EXPECT_FALSE(doc->IsDataChanged());
-    SetCell(*doc, 1, fr::ColName, QStringLiteral("NEW"));
+    SetCell(*doc, 1, ColName, QStringLiteral("NEW"));
     EXPECT_TRUE(doc->IsDataChanged());
 
     auto empty = NewDocument();
-    empty->MSFlexGrid1(0)->setTextMatrix(1, GridColumnOf(fr::ColRXFreq), QStringLiteral("145.5"));
+    empty->MSFlexGrid1(0)->setTextMatrix(1, GridColumnOf(ColRXFreq), QStringLiteral("145.5"));
     EXPECT_FALSE(empty->IsDataChanged());
 }
 
