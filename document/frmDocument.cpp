@@ -29,6 +29,7 @@
 #include <QWheelEvent>
 
 using platform::FlexGrid;
+using platform::Try;
 using platform::MsgBox;
 
 namespace {
@@ -55,14 +56,6 @@ constexpr int GridWidthMargin = 350;
 constexpr int GridHeightMargin = 950;
 constexpr int Grid6Top = 1000;
 constexpr int Grid6HeightMargin = 1950;
-
-// Runs one layout step; a measure the control refuses leaves it as it was.
-template <typename Step> void Try(Step step) {
-    try {
-        step();
-    } catch (const platform::RuntimeError&) {
-    }
-}
 
 struct Box {
     int left, top, width, height;
@@ -157,7 +150,7 @@ void frmDocument::BuildHexCompare() {
 void frmDocument::Form_Load() {
     setCaption(kLoadingCaption);
     bool wheel = false;
-    platform::ReadBool(QStringLiteral("Settings"), QStringLiteral("ScrollWheel"), wheel, false);
+    platform::ReadBool(SettingsSection, QStringLiteral("ScrollWheel"), wheel, false);
     if (wheel) {
         Program().ScrollWheel = true;
         InstallWheelHook();
@@ -301,7 +294,7 @@ void frmDocument::Form_Resize() {
     const int state = WindowState();
     if (state == 1)
         return;
-    const QString settings = QStringLiteral("Settings");
+    const QString& settings = SettingsSection;
     platform::SaveInt(settings, QStringLiteral("DocWindowState"), state);
     if (state == 0) {
         platform::SaveInt(settings, QStringLiteral("DocWidth"), w);

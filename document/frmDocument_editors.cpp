@@ -25,20 +25,12 @@ using platform::AsciiCopy;
 using platform::AsciiCut;
 using platform::AsciiPaste;
 using platform::FlexGrid;
+using platform::Try;
 
 namespace {
 
 // The list editor sits just inside the cell's borders.
 constexpr int ListInset = 10;
-
-// Runs one step of an editor's set-up; a value the control refuses leaves it
-// as it was and the next step runs.
-template <typename Step> void Try(Step step) {
-    try {
-        step();
-    } catch (const platform::RuntimeError&) {
-    }
-}
 
 bool IsClipboardKey(int keyAscii) {
     return keyAscii == AsciiCopy || keyAscii == AsciiPaste || keyAscii == AsciiCut;

@@ -22,7 +22,6 @@ using platform::FlexGrid;
 
 namespace {
 
-const QString kSettings = QStringLiteral("Settings");
 const QString kGrid0Settings = QStringLiteral("Grid0Settings");
 
 constexpr int NumberColumnWidth = 510;
@@ -269,7 +268,7 @@ void frmDocument::SetColWidths() {
 void frmDocument::LoadSettings() {
     int32_t state = 0;
     int32_t stored = 0;
-    if (platform::ReadInt32(kSettings, QStringLiteral("DocWindowState"), stored, 0) &&
+    if (platform::ReadInt32(SettingsSection, QStringLiteral("DocWindowState"), stored, 0) &&
         stored >= 0 && stored <= 2)
         state = stored;
     storedState_ = state;
@@ -280,9 +279,9 @@ void frmDocument::LoadSettings() {
         int32_t height = 4725;
         int32_t width = 8430;
         int32_t value = 0;
-        if (platform::ReadInt32(kSettings, QStringLiteral("DocHeight"), value, 4725) && value > 0)
+        if (platform::ReadInt32(SettingsSection, QStringLiteral("DocHeight"), value, 4725) && value > 0)
             height = value;
-        if (platform::ReadInt32(kSettings, QStringLiteral("DocWidth"), value, 8430) && value > 0)
+        if (platform::ReadInt32(SettingsSection, QStringLiteral("DocWidth"), value, 8430) && value > 0)
             width = value;
         storedWidth_ = width;
         storedHeight_ = height;
@@ -303,10 +302,10 @@ void frmDocument::LoadColumnSettings() {
         int32_t width = 0;
         if (ReadWidth(kGrid0Settings, QStringLiteral("ColWid%1").arg(n), width) && width != 0)
             column.Width = width;
-        platform::ReadBool(kSettings, QStringLiteral("Visible%1").arg(n), column.Visible, true);
-        platform::ReadInt32(kSettings, QStringLiteral("Order%1").arg(n), column.Order, n);
+        platform::ReadBool(SettingsSection, QStringLiteral("Visible%1").arg(n), column.Visible, true);
+        platform::ReadInt32(SettingsSection, QStringLiteral("Order%1").arg(n), column.Order, n);
         column.Caption =
-            platform::GetSetting(kSettings, QStringLiteral("Caption%1").arg(n), column.Caption);
+            platform::GetSetting(SettingsSection, QStringLiteral("Caption%1").arg(n), column.Caption);
     }
     std::set<int32_t> orders;
     for (int n = 1; n < ColumnCount; ++n)
@@ -321,12 +320,12 @@ void frmDocument::LoadColumnSettings() {
 void frmDocument::SaveSettings() {
     const int state = WindowState();
     if (state != 1) {
-        platform::SaveInt(kSettings, QStringLiteral("DocWindowState"), state);
+        platform::SaveInt(SettingsSection, QStringLiteral("DocWindowState"), state);
         if (state == 0) {
-            platform::SaveInt(kSettings, QStringLiteral("DocWidth"), WidthTwips());
-            platform::SaveInt(kSettings, QStringLiteral("DocHeight"), HeightTwips());
-            platform::SaveInt(kSettings, QStringLiteral("DocLeft"), platform::LeftTwips(Frame()));
-            platform::SaveInt(kSettings, QStringLiteral("DocTop"), platform::TopTwips(Frame()));
+            platform::SaveInt(SettingsSection, QStringLiteral("DocWidth"), WidthTwips());
+            platform::SaveInt(SettingsSection, QStringLiteral("DocHeight"), HeightTwips());
+            platform::SaveInt(SettingsSection, QStringLiteral("DocLeft"), platform::LeftTwips(Frame()));
+            platform::SaveInt(SettingsSection, QStringLiteral("DocTop"), platform::TopTwips(Frame()));
         }
     }
     SetColWidths();
@@ -334,9 +333,9 @@ void frmDocument::SaveSettings() {
     for (int n = 1; n < ColumnCount; ++n) {
         const ColumnInfo& column = table[static_cast<size_t>(n)];
         platform::SaveInt(kGrid0Settings, QStringLiteral("ColWid%1").arg(n), column.Width);
-        platform::SaveBool(kSettings, QStringLiteral("Visible%1").arg(n), column.Visible);
-        platform::SaveInt(kSettings, QStringLiteral("Order%1").arg(n), column.Order);
-        platform::SaveSetting(kSettings, QStringLiteral("Caption%1").arg(n), column.Caption);
+        platform::SaveBool(SettingsSection, QStringLiteral("Visible%1").arg(n), column.Visible);
+        platform::SaveInt(SettingsSection, QStringLiteral("Order%1").arg(n), column.Order);
+        platform::SaveSetting(SettingsSection, QStringLiteral("Caption%1").arg(n), column.Caption);
     }
     for (int g = ConfigGrid; g <= BandGrid; ++g) {
         const QString section = QStringLiteral("Grid%1Settings").arg(g);

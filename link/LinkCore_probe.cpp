@@ -6,12 +6,12 @@
 #include "platform/core/CommPort.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "program/ProgramValues.h"
 
 namespace clonelink {
 
 namespace {
 
-const QString SettingsSection = QStringLiteral("Settings");
 const QString CommPortKey = QStringLiteral("CommPort");
 const QString AutoDetectKey = QStringLiteral("AutoDetect");
 constexpr int SavedPortTries = 4;

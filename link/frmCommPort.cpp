@@ -6,6 +6,7 @@
 #include "platform/core/Settings.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/TextFit.h"
+#include "program/ProgramValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 
 namespace {
 
-const QString SettingsSection = QStringLiteral("Settings");
 const QString PortPrefix = QStringLiteral("COM ");
 
 QRect twipsRect(int left, int top, int width, int height) {

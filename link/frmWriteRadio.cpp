@@ -93,7 +93,7 @@ IMainWindow& mainWindow() {
 // number reads as the default.
 bool alwaysWriteLimits() {
     const QString stored = platform::GetSetting(
-        QStringLiteral("Settings"), QStringLiteral("AlwaysWriteLimits"), QStringLiteral("0"));
+        SettingsSection, QStringLiteral("AlwaysWriteLimits"), QStringLiteral("0"));
     return platform::TextToDouble(stored).value_or(0.0) != 0.0;
 }
 

@@ -38,6 +38,9 @@ enum LogicalColumn : int {
 };
 constexpr int CloneMemorySize = 8192;
 
+// The section of the settings store that holds the program's own settings.
+inline const QString SettingsSection = QStringLiteral("Settings");
+
 // Frequency formats: significant digits only, or always five decimals.
 inline const QString FormatSignificantDigits = QStringLiteral("##0.000##");
 inline const QString FormatFiveDecimals = QStringLiteral("##0.00000");

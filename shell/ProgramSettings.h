@@ -2,11 +2,13 @@
 // The program flags' share of the settings store: what the main window's
 // LoadSettings reads into the program-wide values.
 
+#include "program/ProgramValues.h"
+
 #include <QString>
 
 namespace shell {
 
-inline const QString SettingsSection = QStringLiteral("Settings");
+using ::SettingsSection;
 
 // Grid font and colours, the Enter-key mode, the frequency format, row
 // highlighting, opening the last file, toolbar captions and the two

@@ -10,6 +10,7 @@
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
 #include "platform/widgets/TextFit.h"
+#include "program/ProgramValues.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,7 +21,6 @@
 
 namespace {
 
-const QString SettingsSection = QStringLiteral("Settings");
 const QString AlwaysWriteKey = QStringLiteral("AlwaysWriteLimits");
 
 constexpr int MaxBoxLength = 3;

@@ -40,4 +40,13 @@ QString StandardDescription(int number);
 QString ErrorText(int number, const QString& description);
 QString ErrorText(const RuntimeError& e);
 
+// Runs one step of a set-up whose failure is no reason to stop: a value a
+// control or the image refuses leaves it as it was, and the next step runs.
+template <typename Step> void Try(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError&) {
+    }
+}
+
 } // namespace platform
