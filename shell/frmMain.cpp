@@ -238,7 +238,8 @@ void frmMain::BuildEditViewSettingsMenus() {
 
 void frmMain::BuildMemoriesTransferMenus() {
     QMenu* memories = AddTopMenu(QStringLiteral("mnuMemories"), QStringLiteral("&Memories"));
-    AddItem(memories, QStringLiteral("mnuFind"), QStringLiteral("&Find..."));
+    AddItem(memories, QStringLiteral("mnuFind"), QStringLiteral("&Find..."),
+            &frmMain::mnuFind_Click);
     AddItem(memories, QStringLiteral("mnuSort"), QStringLiteral("Sort..."));
     AddItem(memories, QStringLiteral("mnuDupCheck"), QStringLiteral("Check for &Duplicate Freqs"));
     AddSeparator(memories, QStringLiteral("mnusep888"));

@@ -11,7 +11,8 @@
 // frmMain.cpp (window, menus, toolbar, status bar), frmMain_life.cpp (load,
 // documents, shut-down, settings, recent files), frmMain_gui.cpp (enabling),
 // frmMain_commands.cpp (menu and toolbar commands), frmMain_forward.cpp (the
-// operations documents and dialogs call).
+// operations documents and dialogs call), frmMain_clipboard.cpp (the cell
+// clipboard and the column menus), frmMain_find.cpp (find).
 
 #include "mainwindow/IMainWindow.h"
 
@@ -23,6 +24,7 @@
 #include <vector>
 
 class IDocument;
+class frmPopups;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -172,7 +174,33 @@ public:
     void mnuWrite_Click();
     void mnuEditBandLimits_Click();
     void mnuReadMe_Click();
+    void mnuFind_Click();
     void tbToolBar_ButtonClick(const QString& key);
+
+    // --- cell clipboard (frmMain_clipboard.cpp) ---
+    // One copied grid row: cell c holds what was copied from grid column c,
+    // "" where nothing was copied.
+    static constexpr int ClipboardColumns = 41;
+    using ClipboardRow = std::array<QString, ClipboardColumns>;
+    // Shared by every document. Row 0 never holds data, rows 1..n are the
+    // copied rows, top first; n = 0 is empty.
+    std::vector<ClipboardRow> CellClipboard = std::vector<ClipboardRow>(1);
+    // Whether the last copy or cut took whole rows.
+    bool ClipWholeRows = false;
+    // The current grid's selection, ascending (SetSelection).
+    int32_t SelTop = 0;
+    int32_t SelBottom = 0;
+    int32_t SelLeft = 0;
+    int32_t SelRight = 0;
+    void SetSelection();
+    // The selection spans every data column of the current grid.
+    bool IsRowSelected();
+    // The window holding the column menus; made on first use.
+    frmPopups* Popups();
+
+    // --- find (frmMain_find.cpp) ---
+    // Where the next search starts, shared by every document; 0 means row 1.
+    int16_t FindRow = 0;
 
     // --- IMainWindow ---
     void SetMenuEnabled(const QString& menuName, bool enabled) override;
@@ -286,6 +314,7 @@ private:
     IDocument* active_ = nullptr;
     int32_t documentCounter_ = 0;
     bool closing_ = false;
+    frmPopups* popups_ = nullptr;
     // The one file dialog keeps the default extension the last save dialog
     // set; the open dialogs set none of their own.
     QString dialogDefaultExt_;

@@ -71,20 +71,6 @@ bool frmMain::CheckBandLimits(QStringList& limits) {
     return active_ && active_->CheckBandLimits(limits);
 }
 
-// --- cell clipboard and column menus: built with the clipboard ---
-
-void frmMain::CellCut() {}
-
-void frmMain::CellCopy() {}
-
-void frmMain::CellPaste() {}
-
-void frmMain::InsertCut() {}
-
-void frmMain::ShowColumnMenu(const QString& /*menuName*/, const QPoint& /*globalPos*/) {}
-
-void frmMain::Find(const QString& /*text*/, int16_t /*scope*/) {}
-
 // --- row commands and mass edits ---
 
 void frmMain::InsertBlank() {
