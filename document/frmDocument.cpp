@@ -8,6 +8,7 @@
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/core/WholeFile.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/FocusModel.h"
@@ -456,6 +457,11 @@ bool frmDocument::OpenFile(const QString& path) {
                    QStringLiteral("To import a TW file:") + kCrLf +
                    QStringLiteral("Select File -> Import From .TW..."),
                platform::vbInformation, QStringLiteral("Error"));
+        return false;
+    }
+    const QString refusal = platform::NotRegularFileReason(path);
+    if (!refusal.isEmpty()) {
+        ShowError(OpenError(path, refusal));
         return false;
     }
     QFile file(path);

@@ -1,0 +1,106 @@
+// Ways the program once lost a user's data or reported a failure as success:
+// a window back from minimized taken for a closed one, saves after a cell the
+// image refused, a full disk, a named pipe, an image whose first channel is
+// empty, and a recent file clicked before a save moved the list.
+
+#include "ShellFixture.h"
+
+#include "document/frmDocument.h"
+#include "image/clsVUROVA.h"
+#include "platform/core/Settings.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/MsgBox.h"
+#include "program/ProgramValues.h"
+#include "shell/RecentFiles.h"
+#include "support/SpecialFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+const QString FullDiskBox =
+    QStringLiteral("Error 75: Path/File access error (No space left on device)");
+
+void ExpectErrorBox(const ScriptedResponder& dialogs, const QString& text) {
+    ASSERT_FALSE(dialogs.shown().isEmpty());
+    const platform::DialogCall& box = dialogs.shown().last();
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.title, QStringLiteral("Error"));
+    EXPECT_EQ(box.icon, platform::vbExclamation);
+}
+
+} // namespace
+TEST_F(ShellTest, FullDiskKeepsTheOldFilesAndTheChange) {
+    FullDisk disk(tempPath(QStringLiteral("disk")));
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    const QString path = disk.path(QStringLiteral("home.uvd"));
+    const QString tw = disk.path(QStringLiteral("home.tw"));
+    WriteFileBytes(path, ReadFileBytes(UvdFile()));
+    WriteFileBytes(tw, "old tw");
+    const QByteArray before = ReadFileBytes(path);
+    Start(path);
+    IDocument* document = main->ActiveDocument();
+    EditChannel4(document);
+    ASSERT_TRUE(disk.fill());
+
+    dialogs.answerMessage(platform::vbOK);
+    EXPECT_FALSE(main->SaveData());
+    EXPECT_EQ(dialogs.messages(), QStringList{FullDiskBox});
+    ExpectErrorBox(dialogs, FullDiskBox);
+    dialogs.answerSaveFile(tw).answerMessage(platform::vbYes).answerMessage(platform::vbOK);
+    main->mnuExportTW_Click();
+    ExpectErrorBox(dialogs, FullDiskBox);
+
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(ReadFileBytes(tw), QByteArray("old tw"));
+    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files),
+              QStringList({"filler", "home.tw", "home.uvd"}));
+    EXPECT_TRUE(document->IsDataChanged());
+    EXPECT_EQ(Cell(document, 4, 1), QStringLiteral("EDITED"));
+}
+
+// Opening a named pipe would wait for a writer for ever.
+TEST_F(ShellTest, NamedPipeIsRefusedBeforeItIsOpened) {
+    const NamedPipe pipe(tempPath(QStringLiteral("pipe.uvd")));
+    const NamedPipe twPipe(tempPath(QStringLiteral("pipe.tw")));
+    ASSERT_TRUE(pipe.made() && twPipe.made());
+    const QString refused = QStringLiteral("Error opening file: \r\n") + pipe.path() +
+                            QStringLiteral("\r\nnot a regular file");
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+
+    dialogs.answerMessage(platform::vbOK);
+    Start(pipe.path());
+    EXPECT_EQ(dialogs.messages(), QStringList{refused});
+    ExpectErrorBox(dialogs, refused);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
+
+    const QString path = UvdFile();
+    dialogs.answerOpenFile(path);
+    main->mnuFileOpen_Click();
+    IDocument* document = main->ActiveDocument();
+    ASSERT_EQ(Captions(), QStringList{path});
+    const QByteArray image = document->GetBytArry();
+    platform::SaveSetting("MRU", "mru1", pipe.path());
+
+    dialogs.answerOpenFile(pipe.path()).answerMessage(platform::vbOK);
+    main->mnuFileOpen_Click();
+    dialogs.answerMessage(platform::vbOK);
+    main->mnuMRU_Click(1);
+    dialogs.answerOpenFile(twPipe.path()).answerMessage(platform::vbOK);
+    main->mnuImportTW_Click();
+    EXPECT_EQ(dialogs.messages().mid(1),
+              QStringList({refused, refused,
+                           QStringLiteral("Error reading TW file: may be unsupported or corrupt."
+                                          "Path/File access error (not a regular file)")}));
+    ExpectErrorBox(dialogs, dialogs.messages().last());
+    EXPECT_EQ(Captions(), QStringList{path});
+    EXPECT_EQ(main->ActiveDocument(), document);
+    EXPECT_EQ(document->GetBytArry(), image);
+    EXPECT_FALSE(document->IsDataChanged());
+    EXPECT_FALSE(pipe.readerWasBlocked());
+    EXPECT_FALSE(twPipe.readerWasBlocked());
+}
