@@ -353,8 +353,7 @@ void frmDocument::closeEvent(QCloseEvent* event) {
 // (Save As cancelled, or the save failed) keeps it open as Cancel does, so
 // no unsaved change is ever dropped.
 bool frmDocument::Form_QueryUnload() {
-    SaveGrid();
-    if (!image_->IsDataChanged())
+    if (!IsDataChanged())
         return false;
     const QString prompt = Caption() + kCrLf + kCrLf + QStringLiteral("The ") + ShortName() +
                            QStringLiteral(" data has changed.") + kCrLf +
@@ -499,14 +498,19 @@ bool frmDocument::OpenFile(const QString& path) {
     return true;
 }
 
-void frmDocument::SaveFile(const QString& path) {
-    SaveGrid();
+// An image that took only part of the grids is never written out.
+bool frmDocument::SaveFile(const QString& path) {
+    if (!SaveGrid())
+        return false;
     image_->SaveFile(path);
+    return true;
 }
 
-void frmDocument::ExportTWFile(const QString& path) {
-    SaveGrid();
+bool frmDocument::ExportTWFile(const QString& path) {
+    if (!SaveGrid())
+        return false;
     image_->ExportTWFile(path);
+    return true;
 }
 
 // A failed import leaves the image as it was; SaveGrid then writes the
@@ -525,8 +529,8 @@ void frmDocument::ImportTWFile(const QString& path) {
 bool frmDocument::IsTWFile() const { return image_->IsTWFile(); }
 
 bool frmDocument::IsDataChanged() {
-    if (image_->IsFileLoaded())
-        SaveGrid();
+    if (image_->IsFileLoaded() && !SaveGrid())
+        return true;
     return image_->IsDataChanged();
 }
 

@@ -104,8 +104,7 @@ QString frmMain::OverwriteLoop(const QString& title, const QString& filter,
 
 bool frmMain::SaveDocumentTo(IDocument* document, const QString& path) {
     try {
-        document->SaveFile(path);
-        return true;
+        return document->SaveFile(path);
     } catch (const platform::RuntimeError& e) {
         platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
         return false;

@@ -21,8 +21,13 @@
 
 namespace {
 
+const QString TypeMismatchBox = QStringLiteral("Error 13: Type mismatch");
 const QString FullDiskBox =
     QStringLiteral("Error 75: Path/File access error (No space left on device)");
+
+clsVUROVA& ImageOf(IDocument* document) {
+    return dynamic_cast<frmDocument*>(document)->Image();
+}
 
 void ExpectErrorBox(const ScriptedResponder& dialogs, const QString& text) {
     ASSERT_FALSE(dialogs.shown().isEmpty());
@@ -33,6 +38,50 @@ void ExpectErrorBox(const ScriptedResponder& dialogs, const QString& text) {
 }
 
 } // namespace
+// ANI ID "12 34" is refused (13) before the VFO grid is copied: nothing may
+// then act as if the image held the grids.
+TEST_F(ShellTest, RefusedCellStopsWriteSaveAndExportAndCloseAsks) {
+    const QString target = UvdFile(QStringLiteral("target.uvd"));
+    const QString tw = tempPath(QStringLiteral("target.tw"));
+    WriteFileBytes(tw, "old tw");
+    const QByteArray targetBefore = ReadFileBytes(target);
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+    IDocument* document = StartWithUnsavedData();
+    const QStringList recent = shell::ReadRecentFiles();
+    document->MSFlexGrid1(1)->setTextMatrix(17, 2, QStringLiteral("12 34"));
+    const QStringList squelch = ImageOf(document).SquelchSetting_OPT();
+    const QString level = document->MSFlexGrid1(2)->textMatrix(3, 1);
+    ASSERT_TRUE(squelch.contains(level));
+    document->MSFlexGrid1(2)->setTextMatrix(
+        3, 1, squelch.at((squelch.indexOf(level) + 1) % squelch.size()));
+
+    // No transfer window is armed: one that opened would fail the test.
+    dialogs.answerMessage(platform::vbOK);
+    main->mnuWrite_Click();
+    EXPECT_EQ(dialogs.messages(), QStringList{TypeMismatchBox});
+    ExpectErrorBox(dialogs, TypeMismatchBox);
+
+    dialogs.answerSaveFile(target).answerMessage(platform::vbYes).answerMessage(platform::vbOK);
+    EXPECT_FALSE(main->SaveData());
+    EXPECT_TRUE(Program().SaveCancelled);
+    dialogs.answerSaveFile(tw).answerMessage(platform::vbYes).answerMessage(platform::vbOK);
+    main->mnuExportTW_Click();
+    ExpectErrorBox(dialogs, TypeMismatchBox);
+    EXPECT_EQ(dialogs.messages().count(TypeMismatchBox), 3);
+    EXPECT_EQ(dialogs.messages().size(), 5); // and the two replace questions
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 1")});
+    EXPECT_EQ(shell::ReadRecentFiles(), recent);
+    EXPECT_EQ(ReadFileBytes(target), targetBefore);
+    EXPECT_EQ(ReadFileBytes(tw), QByteArray("old tw"));
+
+    dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbCancel);
+    main->mnuFileClose_Click();
+    Settle();
+    EXPECT_EQ(dialogs.messages().mid(5),
+              QStringList({TypeMismatchBox, QStringLiteral("KG-UV File 1") + Changed}));
+    EXPECT_EQ(main->Documents(), std::vector<IDocument*>{document});
+}
+
 TEST_F(ShellTest, FullDiskKeepsTheOldFilesAndTheChange) {
     FullDisk disk(tempPath(QStringLiteral("disk")));
     if (!disk.mounted())
