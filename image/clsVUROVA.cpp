@@ -54,11 +54,13 @@ QString clsVUROVA::AllowedTagCharacters() const {
 void clsVUROVA::Sbyt(const QByteArray& bytes) {
     const int count = std::min(static_cast<int>(bytes.size()), FileSize());
     std::memcpy(image_.data(), bytes.constData(), static_cast<size_t>(count));
+    filled_ = true;
 }
 
 void clsVUROVA::OpenFile(const QString& path) {
     const QByteArray scratch = ReadFileHead(path, FileSize());
     std::memcpy(image_.data(), scratch.constData(), image_.size());
+    filled_ = true;
     TakeSnapshot();
     TWOriginFlag = false;
 }
@@ -88,8 +90,9 @@ bool clsVUROVA::VerifyChecksum(const QString& path) const {
 }
 
 bool clsVUROVA::IsFileLoaded() const {
-    // Record 1 and the first byte of record 2: all zero in a fresh image.
-    return ByteSum(At(16), 17) != 0;
+    // Record 1 and the first byte of record 2 are all zero in a fresh image;
+    // bytes that were handed in are data even when they are zero there too.
+    return filled_ || ByteSum(At(16), 17) != 0;
 }
 
 bool clsVUROVA::IsUsedMemoryChannel(int ch) const {

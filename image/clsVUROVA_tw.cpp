@@ -184,6 +184,7 @@ bool clsVUROVA::ImportTWFile(const QString& path, QString& failureMessage) {
         return false;
     }
     image_ = imported;
+    filled_ = true;
     TWOriginFlag = true;
     return true;
 }

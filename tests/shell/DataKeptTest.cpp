@@ -153,3 +153,31 @@ TEST_F(ShellTest, NamedPipeIsRefusedBeforeItIsOpened) {
     EXPECT_FALSE(pipe.readerWasBlocked());
     EXPECT_FALSE(twPipe.readerWasBlocked());
 }
+
+// Channel 1 zero-filled by another tool: the image still holds data.
+TEST_F(ShellTest, ZeroFirstRecordIsStillSavedAndAskedAbout) {
+    const QString path = UvdFile(QStringLiteral("zero.uvd"));
+    {
+        clsVUROVA image;
+        image.OpenFile(path);
+        QByteArray bytes = image.GetBytArry();
+        bytes.replace(16, 17, QByteArray(17, '\0'));
+        image.Sbyt(bytes);
+        image.SaveFile(path);
+    }
+    Start(path);
+    IDocument* document = main->ActiveDocument();
+    EXPECT_EQ(Cell(document, 1, 2), QString());
+    document->MSFlexGrid1(0)->setTextMatrix(2, GridColumnOf(1), QStringLiteral("RENAME"));
+    main->mnuFileSave_Click();
+    clsVUROVA saved;
+    saved.OpenFile(path);
+    EXPECT_EQ(saved.Name(2), QStringLiteral("RENAME"));
+
+    EditChannel4(document);
+    dialogs.answerMessage(platform::vbCancel);
+    main->mnuFileClose_Click();
+    Settle();
+    EXPECT_EQ(dialogs.messages(), QStringList{path + Changed});
+    EXPECT_EQ(Captions(), QStringList{path});
+}
