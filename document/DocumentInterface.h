@@ -40,6 +40,9 @@ public:
     // Unload then closes the window without asking again.
     virtual bool QueryUnload() = 0;
     virtual void Unload() = 0;
+    // The close was accepted and the window unloaded; until then the document
+    // is open, whatever its window shows (a minimized one hides it).
+    virtual bool IsUnloaded() const = 0;
 
     // Controls whose properties the shell sets (fonts, colours, Enabled,
     // TopRow, Row, Col, ...). index 0..6; nullptr outside.

@@ -147,6 +147,7 @@ public:
             Form_Unload();
         Frame()->close();
     }
+    bool IsUnloaded() const override { return unloaded_; }
     // A double click on the window outside an enabled control.
     void Form_DblClick();
 

@@ -25,6 +25,13 @@ const QString TypeMismatchBox = QStringLiteral("Error 13: Type mismatch");
 const QString FullDiskBox =
     QStringLiteral("Error 75: Path/File access error (No space left on device)");
 
+QMdiSubWindow* FrameOf(const frmMain& main, IDocument* document) {
+    for (QMdiSubWindow* frame : main.MdiArea()->subWindowList())
+        if (frame->widget() == document->Window())
+            return frame;
+    return nullptr;
+}
+
 clsVUROVA& ImageOf(IDocument* document) {
     return dynamic_cast<frmDocument*>(document)->Image();
 }
@@ -38,6 +45,96 @@ void ExpectErrorBox(const ScriptedResponder& dialogs, const QString& text) {
 }
 
 } // namespace
+// On its way back from minimized Qt hides the frame for a moment while the
+// document inside is still hidden; that is no close.
+TEST_F(ShellTest, DocumentBackFromMinimizedStaysOpenActiveAndAskedAbout) {
+    const QString path = UvdFile();
+    for (const bool maximize : {false, true}) {
+        SCOPED_TRACE(maximize ? "maximized" : "restored");
+        Start(path);
+        IDocument* document = main->ActiveDocument();
+        QMdiSubWindow* frame = FrameOf(*main, document);
+        frame->showMinimized();
+        Settle();
+        if (maximize)
+            frame->showMaximized();
+        else
+            frame->showNormal();
+        Settle();
+        EXPECT_EQ(main->Documents(), std::vector<IDocument*>{document});
+        EXPECT_EQ(main->ActiveDocument(), document);
+        EXPECT_TRUE(Enabled("mnuFileSave"));
+        EXPECT_TRUE(Enabled("mnuWrite"));
+
+        EditChannel4(document);
+        const int before = static_cast<int>(dialogs.messages().size());
+        dialogs.answerMessage(platform::vbCancel);
+        main->mnuexit_Click();
+        EXPECT_EQ(dialogs.messages().mid(before), QStringList{path + Changed});
+        EXPECT_EQ(Captions(), QStringList{path});
+        main.reset();
+        Settle();
+    }
+}
+
+TEST_F(ShellTest, SaveAfterBringingBackTheMinimizedOfTwoDocumentsSavesThatOne) {
+    const QString a = UvdFile(QStringLiteral("a.uvd"));
+    const QString b = UvdFile(QStringLiteral("b.uvd"));
+    const QByteArray bBefore = ReadFileBytes(b);
+    Start(a);
+    IDocument* first = main->ActiveDocument();
+    main->mnuFileNew_Click();
+    dialogs.answerOpenFile(b);
+    main->mnuFileOpen_Click();
+    IDocument* second = main->ActiveDocument();
+    ASSERT_EQ(Captions(), QStringList({a, b}));
+
+    // Restored by its own button.
+    FrameOf(*main, first)->showMinimized();
+    Settle();
+    FrameOf(*main, first)->showNormal();
+    main->MdiArea()->setActiveSubWindow(FrameOf(*main, first));
+    Settle();
+    ASSERT_EQ(main->ActiveDocument(), first);
+    EditChannel4(first);
+    main->mnuFileSave_Click();
+    clsVUROVA saved;
+    saved.OpenFile(a);
+    EXPECT_EQ(saved.Name(4), QStringLiteral("EDITED"));
+    EXPECT_EQ(ReadFileBytes(b), bBefore);
+
+    // Activated while the other one is maximized, which maximizes it.
+    FrameOf(*main, first)->showMinimized();
+    FrameOf(*main, second)->showMaximized();
+    Settle();
+    main->MdiArea()->setActiveSubWindow(FrameOf(*main, first));
+    Settle();
+    EXPECT_EQ(main->Documents(), std::vector<IDocument*>({first, second}));
+    ASSERT_EQ(main->ActiveDocument(), first);
+    first->MSFlexGrid1(0)->setTextMatrix(4, GridColumnOf(1), QStringLiteral("AGAIN"));
+    main->mnuFileSave_Click();
+    saved.OpenFile(a);
+    EXPECT_EQ(saved.Name(4), QStringLiteral("AGAIN"));
+    EXPECT_EQ(ReadFileBytes(b), bBefore);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// Frames still on their way out when the main window goes (one closed, one
+// back from minimized) must not call into it: the sanitizer run catches it.
+TEST_F(ShellTest, MainWindowDestroyedWithDocumentsOpenAndClosing) {
+    Start(UvdFile());
+    IDocument* restored = main->ActiveDocument();
+    main->mnuFileNew_Click();
+    main->mnuFileNew_Click();
+    FrameOf(*main, restored)->showMinimized();
+    Settle();
+    FrameOf(*main, restored)->showNormal();
+    main->mnuFileClose_Click(); // deleted later, after the main window
+    EXPECT_EQ(main->Documents().size(), 2u);
+    main.reset();
+    Settle();
+}
+
 // ANI ID "12 34" is refused (13) before the VFO grid is copied: nothing may
 // then act as if the image held the grids.
 TEST_F(ShellTest, RefusedCellStopsWriteSaveAndExportAndCloseAsks) {
