@@ -198,15 +198,21 @@ void frmMain::mnuexit_Click() {
 }
 
 void frmMain::mnuMRU_Click(int index) {
+    // The file clicked, before a save of the unsaved changes puts another one
+    // at this place in the list.
+    const QString path =
+        platform::GetSetting(QStringLiteral("MRU"), QStringLiteral("mru%1").arg(index));
     if (!active_)
         NewDocument();
     if (!UnsavedChangesStep())
         return;
-    const QString path =
-        platform::GetSetting(QStringLiteral("MRU"), QStringLiteral("mru%1").arg(index));
     if (path.isEmpty())
         return;
-    shell::MoveRecentFileToTop(index);
+    const int now = static_cast<int>(shell::ReadRecentFiles().indexOf(path));
+    if (now < 0)
+        AddToMRU(path);
+    else
+        shell::MoveRecentFileToTop(now);
     if (modFunctions::FileExists(path)) {
         active_->OpenFile(path);
         return;

@@ -45,6 +45,7 @@ void ExpectErrorBox(const ScriptedResponder& dialogs, const QString& text) {
 }
 
 } // namespace
+
 // On its way back from minimized Qt hides the frame for a moment while the
 // document inside is still hidden; that is no close.
 TEST_F(ShellTest, DocumentBackFromMinimizedStaysOpenActiveAndAskedAbout) {
@@ -277,4 +278,27 @@ TEST_F(ShellTest, ZeroFirstRecordIsStillSavedAndAskedAbout) {
     Settle();
     EXPECT_EQ(dialogs.messages(), QStringList{path + Changed});
     EXPECT_EQ(Captions(), QStringList{path});
+}
+
+// The save puts radio.uvd at the top of the list; the file clicked is still
+// the one opened.
+TEST_F(ShellTest, RecentFileClickedBeforeASaveIsTheOneOpened) {
+    const QString a = UvdFile(QStringLiteral("a.uvd"));
+    const QString b = UvdFile(QStringLiteral("b.uvd"));
+    const QString radio = tempPath(QStringLiteral("radio.uvd"));
+    platform::SaveSetting("Settings", "OpenLastUsed", "False");
+    platform::SaveSetting("MRU", "mru0", a);
+    platform::SaveSetting("MRU", "mru1", b);
+    IDocument* document = StartWithUnsavedData();
+    ChangeDocument(document);
+
+    dialogs.answerMessage(platform::vbYes).answerSaveFile(radio);
+    main->mnuMRU_Click(0);
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("KG-UV File 1") + Changed});
+    EXPECT_EQ(Captions(), QStringList{a});
+    EXPECT_EQ(ImageOf(document).GetBytArry(), ReadFileBytes(a));
+    EXPECT_EQ(shell::ReadRecentFiles(), QStringList({a, radio, b, "", ""}));
+    clsVUROVA saved;
+    saved.OpenFile(radio);
+    EXPECT_EQ(saved.RXFrequency(5), QStringLiteral("146.500"));
 }
