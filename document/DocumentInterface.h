@@ -40,6 +40,9 @@ public:
     // Unload then closes the window without asking again.
     virtual bool QueryUnload() = 0;
     virtual void Unload() = 0;
+    // The close was accepted and the window unloaded; until then the document
+    // is open, whatever its window shows (a minimized one hides it).
+    virtual bool IsUnloaded() const = 0;
 
     // Controls whose properties the shell sets (fonts, colours, Enabled,
     // TopRow, Row, Col, ...). index 0..6; nullptr outside.
@@ -51,20 +54,23 @@ public:
     // --- whole-image file operations ---
     // False after a refusal, which has already been shown to the user.
     virtual bool OpenFile(const QString& path) = 0;
-    // SaveGrid, then the image to the file; raises RuntimeError when the file
-    // cannot be written (the old file stays intact).
-    virtual void SaveFile(const QString& path) = 0;
-    virtual void ExportTWFile(const QString& path) = 0;
+    // SaveGrid, then the image to the file. False, with nothing written, when
+    // SaveGrid stopped at a value the image refused (it has shown why); raises
+    // RuntimeError when the file cannot be written (the old file stays intact).
+    virtual bool SaveFile(const QString& path) = 0;
+    virtual bool ExportTWFile(const QString& path) = 0;
     virtual void ImportTWFile(const QString& path) = 0;
     virtual bool IsTWFile() const = 0;
     // SaveGrid first when the image is loaded; then whether the image differs
-    // from the last opened or saved state.
+    // from the last opened or saved state. A SaveGrid that stopped counts as
+    // a change: the grids hold what the image does not.
     virtual bool IsDataChanged() = 0;
 
     // --- grids and image ---
     virtual void Initgrid() = 0;
     virtual void FillGrid() = 0;
-    virtual void SaveGrid() = 0;
+    // False when it stopped at a value the image refused, after its box.
+    virtual bool SaveGrid() = 0;
     virtual void SetColWidths() = 0;
     virtual void SetNonVisibleColumns() = 0;
     // The shown tab; callers treat anything outside 0..6 as "no grid".

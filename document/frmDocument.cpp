@@ -8,6 +8,7 @@
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/core/WholeFile.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/FocusModel.h"
@@ -345,8 +346,7 @@ void frmDocument::closeEvent(QCloseEvent* event) {
 // (Save As cancelled, or the save failed) keeps it open as Cancel does, so
 // no unsaved change is ever dropped.
 bool frmDocument::Form_QueryUnload() {
-    SaveGrid();
-    if (!image_->IsDataChanged())
+    if (!IsDataChanged())
         return false;
     const QString prompt = Caption() + kCrLf + kCrLf + QStringLiteral("The ") + ShortName() +
                            QStringLiteral(" data has changed.") + kCrLf +
@@ -451,6 +451,11 @@ bool frmDocument::OpenFile(const QString& path) {
                platform::vbInformation, QStringLiteral("Error"));
         return false;
     }
+    const QString refusal = platform::NotRegularFileReason(path);
+    if (!refusal.isEmpty()) {
+        ShowError(OpenError(path, refusal));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowError(OpenError(path, file.errorString()));
@@ -486,14 +491,19 @@ bool frmDocument::OpenFile(const QString& path) {
     return true;
 }
 
-void frmDocument::SaveFile(const QString& path) {
-    SaveGrid();
+// An image that took only part of the grids is never written out.
+bool frmDocument::SaveFile(const QString& path) {
+    if (!SaveGrid())
+        return false;
     image_->SaveFile(path);
+    return true;
 }
 
-void frmDocument::ExportTWFile(const QString& path) {
-    SaveGrid();
+bool frmDocument::ExportTWFile(const QString& path) {
+    if (!SaveGrid())
+        return false;
     image_->ExportTWFile(path);
+    return true;
 }
 
 // A failed import leaves the image as it was; SaveGrid then writes the
@@ -512,8 +522,8 @@ void frmDocument::ImportTWFile(const QString& path) {
 bool frmDocument::IsTWFile() const { return image_->IsTWFile(); }
 
 bool frmDocument::IsDataChanged() {
-    if (image_->IsFileLoaded())
-        SaveGrid();
+    if (image_->IsFileLoaded() && !SaveGrid())
+        return true;
     return image_->IsDataChanged();
 }
 

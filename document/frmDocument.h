@@ -56,15 +56,15 @@ public:
     platform::ListEdit* CboGrid() override { return cboGrid_; }
 
     bool OpenFile(const QString& path) override;
-    void SaveFile(const QString& path) override;
-    void ExportTWFile(const QString& path) override;
+    bool SaveFile(const QString& path) override;
+    bool ExportTWFile(const QString& path) override;
     void ImportTWFile(const QString& path) override;
     bool IsTWFile() const override;
     bool IsDataChanged() override;
 
     void Initgrid() override;
     void FillGrid() override;
-    void SaveGrid() override;
+    bool SaveGrid() override;
     void SetColWidths() override;
     void SetNonVisibleColumns() override {}
     int GetCurrentGrid() const override;
@@ -147,6 +147,7 @@ public:
             Form_Unload();
         Frame()->close();
     }
+    bool IsUnloaded() const override { return unloaded_; }
     // A double click on the window outside an enabled control.
     void Form_DblClick();
 

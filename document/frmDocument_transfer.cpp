@@ -173,15 +173,17 @@ void frmDocument::FillSettingsGrids() {
         band.setTextMatrix(cell.row, cell.col, image_->BandLimit(cell.index));
 }
 
-void frmDocument::SaveGrid() {
+bool frmDocument::SaveGrid() {
     if (!image_->IsFileLoaded())
-        return;
+        return true;
     try {
         SaveMemoryRows();
         SaveSettingsGrids();
     } catch (const platform::RuntimeError& e) {
         ShowError(platform::ErrorText(e));
+        return false;
     }
+    return true;
 }
 
 // Exactly empty RX text blanks the channel; a cell of blanks counts as filled.

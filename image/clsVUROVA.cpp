@@ -2,11 +2,10 @@
 
 #include "image/ImageBytes.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/core/WholeFile.h"
 #include "program/ProgramValues.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -18,32 +17,23 @@ uint32_t ByteSum(const uint8_t* bytes, int count) {
     return std::accumulate(bytes, bytes + count, uint32_t{0});
 }
 
-// The error a failed read or write raises, with the system's reason after the
-// usual description: a read of a path that names nothing is 53, the rest 75.
-[[noreturn]] void RaiseFileError(const QString& path, const QFileDevice& file, bool reading) {
-    const bool missing = reading && !path.isEmpty() && !QFileInfo::exists(path);
-    const int number = missing ? platform::ErrFileNotFound : platform::ErrPathFileAccess;
-    QString reason = file.errorString();
-    if (path.isEmpty() || reason.isEmpty()) {
-        reason = QStringLiteral("no file name");
-    }
-    throw platform::RuntimeError(number, platform::StandardDescription(number) +
-                                             QStringLiteral(" (") + reason + QStringLiteral(")"));
-}
-
 // Reads at most maxBytes from the start of the file into a zero-filled buffer of
 // maxBytes; raises 53 or 75 when the file cannot be opened or read.
 QByteArray ReadFileHead(const QString& path, int maxBytes) {
+    const QString refusal = platform::NotRegularFileReason(path);
+    if (!refusal.isEmpty()) {
+        platform::RaiseFileError(path, refusal, true);
+    }
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        RaiseFileError(path, file, true);
+        platform::RaiseFileError(path, file.errorString(), true);
     }
     QByteArray buffer(maxBytes, '\0');
     qint64 total = 0;
     while (total < maxBytes) {
         const qint64 got = file.read(buffer.data() + total, maxBytes - total);
         if (got < 0) {
-            RaiseFileError(path, file, true);
+            platform::RaiseFileError(path, file.errorString(), true);
         }
         if (got == 0) {
             break;
@@ -64,25 +54,20 @@ QString clsVUROVA::AllowedTagCharacters() const {
 void clsVUROVA::Sbyt(const QByteArray& bytes) {
     const int count = std::min(static_cast<int>(bytes.size()), FileSize());
     std::memcpy(image_.data(), bytes.constData(), static_cast<size_t>(count));
+    filled_ = true;
 }
 
 void clsVUROVA::OpenFile(const QString& path) {
     const QByteArray scratch = ReadFileHead(path, FileSize());
     std::memcpy(image_.data(), scratch.constData(), image_.size());
+    filled_ = true;
     TakeSnapshot();
     TWOriginFlag = false;
 }
 
 void clsVUROVA::SaveFile(const QString& path) {
     SetFileChecksum();
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        RaiseFileError(path, file, false);
-    }
-    const auto* data = reinterpret_cast<const char*>(image_.data());
-    if (file.write(data, FileSize()) != FileSize() || !file.commit()) {
-        RaiseFileError(path, file, false);
-    }
+    platform::WriteWholeFile(path, GetBytArry());
     TakeSnapshot();
     TWOriginFlag = false;
 }
@@ -105,8 +90,9 @@ bool clsVUROVA::VerifyChecksum(const QString& path) const {
 }
 
 bool clsVUROVA::IsFileLoaded() const {
-    // Record 1 and the first byte of record 2: all zero in a fresh image.
-    return ByteSum(At(16), 17) != 0;
+    // Record 1 and the first byte of record 2 are all zero in a fresh image;
+    // bytes that were handed in are data even when they are zero there too.
+    return filled_ || ByteSum(At(16), 17) != 0;
 }
 
 bool clsVUROVA::IsUsedMemoryChannel(int ch) const {

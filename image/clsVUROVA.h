@@ -48,6 +48,8 @@ public:
     void SetFileChecksum();
     bool VerifyChecksum(const QString& path) const;
 
+    // True once a file, the radio's bytes or a TW file filled the image,
+    // whatever those bytes are, and whenever bytes 16..32 are not all zero.
     bool IsFileLoaded() const;
     bool IsUsedMemoryChannel(int ch) const;
     // Byte comparison against the copy taken at the last open or save.
@@ -273,4 +275,6 @@ private:
     // Set by a TW import (image2), cleared by OpenFile and SaveFile; while it is
     // set BlankMemory leaves the notes alone.
     bool TWOriginFlag = false;
+    // Set by OpenFile, Sbyt and a TW import; never cleared.
+    bool filled_ = false;
 };

@@ -4,10 +4,10 @@
 #include "image/clsVUROVA.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/core/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstring>
 
 namespace L = settingslayout;
@@ -147,39 +147,27 @@ bool ReadTwFile(const QByteArray& file, uint8_t* image) {
     return true;
 }
 
-// The description a file error carries: the usual text, then the system's reason.
-QString FileErrorDescription(int number, const QFileDevice& file) {
-    const QString reason = file.errorString();
-    return platform::StandardDescription(number) +
-           (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QStringLiteral(")"));
-}
-
 // Reads no more of the file than an import can use. Returns the failure's
 // description, empty on success.
 QString ReadTwPrefix(const QString& path, QByteArray& bytes) {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return platform::StandardDescription(platform::ErrFileNotFound);
-    if (QFileInfo(path).isDir())
-        return platform::StandardDescription(platform::ErrPathFileAccess) +
-               QStringLiteral(" (is a folder)");
+    const QString refusal = platform::NotRegularFileReason(path);
+    if (!refusal.isEmpty())
+        return platform::FileErrorDescription(platform::ErrPathFileAccess, refusal);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileErrorDescription(platform::ErrPathFileAccess, file);
+        return platform::FileErrorDescription(platform::ErrPathFileAccess, file.errorString());
     bytes = file.read(L::TwFileSize);
     if (file.error() != QFileDevice::NoError)
-        return FileErrorDescription(platform::ErrPathFileAccess, file);
+        return platform::FileErrorDescription(platform::ErrPathFileAccess, file.errorString());
     return QString();
 }
 
 } // namespace
 
 void clsVUROVA::ExportTWFile(const QString& path) const {
-    const QByteArray bytes = BuildTwFile(image_.data());
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit())
-        throw platform::RuntimeError(platform::ErrPathFileAccess,
-                                     FileErrorDescription(platform::ErrPathFileAccess, file));
+    platform::WriteWholeFile(path, BuildTwFile(image_.data()));
 }
 
 bool clsVUROVA::ImportTWFile(const QString& path, QString& failureMessage) {
@@ -196,6 +184,7 @@ bool clsVUROVA::ImportTWFile(const QString& path, QString& failureMessage) {
         return false;
     }
     image_ = imported;
+    filled_ = true;
     TWOriginFlag = true;
     return true;
 }

@@ -10,6 +10,7 @@
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/core/WholeFile.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/MsgBox.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 using clonelink::LinkCore;
 using clonelink::TwipsRect;
@@ -189,9 +189,7 @@ void frmWriteRadio::takeImage() {
 
 // "write.dat": the bytes about to be sent, replaced at every command.
 void frmWriteRadio::writeImageFile() const {
-    QSaveFile file(clonelink::TransferFilePath(QStringLiteral("write.dat")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(image_) != image_.size() || !file.commit())
-        throw platform::RuntimeError(platform::ErrPathFileAccess);
+    platform::WriteWholeFile(clonelink::TransferFilePath(QStringLiteral("write.dat")), image_);
 }
 
 // --- the sequence ---

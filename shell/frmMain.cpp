@@ -83,9 +83,10 @@ frmMain::~frmMain() {
     // main window that is half gone.
     closing_ = true;
     mdiArea_->disconnect(this);
-    for (const DocumentEntry& entry : documents_) {
-        entry.frame->disconnect(this);
-        entry.frame->removeEventFilter(this);
+    // Every frame still there, closed ones waiting to be deleted included.
+    for (QMdiSubWindow* frame : mdiArea_->findChildren<QMdiSubWindow*>()) {
+        frame->disconnect(this);
+        frame->removeEventFilter(this);
     }
     documents_.clear();
     activation_.clear();

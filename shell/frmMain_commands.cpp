@@ -104,8 +104,7 @@ QString frmMain::OverwriteLoop(const QString& title, const QString& filter,
 
 bool frmMain::SaveDocumentTo(IDocument* document, const QString& path) {
     try {
-        document->SaveFile(path);
-        return true;
+        return document->SaveFile(path);
     } catch (const platform::RuntimeError& e) {
         platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
         return false;
@@ -199,15 +198,21 @@ void frmMain::mnuexit_Click() {
 }
 
 void frmMain::mnuMRU_Click(int index) {
+    // The file clicked, before a save of the unsaved changes puts another one
+    // at this place in the list.
+    const QString path =
+        platform::GetSetting(QStringLiteral("MRU"), QStringLiteral("mru%1").arg(index));
     if (!active_)
         NewDocument();
     if (!UnsavedChangesStep())
         return;
-    const QString path =
-        platform::GetSetting(QStringLiteral("MRU"), QStringLiteral("mru%1").arg(index));
     if (path.isEmpty())
         return;
-    shell::MoveRecentFileToTop(index);
+    const int now = static_cast<int>(shell::ReadRecentFiles().indexOf(path));
+    if (now < 0)
+        AddToMRU(path);
+    else
+        shell::MoveRecentFileToTop(now);
     if (modFunctions::FileExists(path)) {
         active_->OpenFile(path);
         return;

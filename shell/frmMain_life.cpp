@@ -142,14 +142,15 @@ void frmMain::ActivateDocument(IDocument* document) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // A document frame that was closed is hidden at once and deleted later;
-    // from the moment it is hidden it no longer counts as open. Maximizing and
-    // restoring hide the frame for a moment too, but only a close hides the
-    // document inside it.
+    // A document frame whose close was accepted is hidden at once and deleted
+    // later; from the moment it is hidden it no longer counts as open.
+    // Minimizing, maximizing and restoring hide the frame (and on the way back
+    // from minimized the document too) for a moment: only an unloaded
+    // document is a closed one.
     if (event->type() == QEvent::Hide) {
         auto* frame = qobject_cast<QMdiSubWindow*>(watched);
         const DocumentEntry* entry = frame ? EntryOf(frame) : nullptr;
-        if (entry && frame->isHidden() && entry->document->Window()->isHidden())
+        if (entry && entry->document->IsUnloaded())
             DocumentClosed(frame);
     }
     return QMainWindow::eventFilter(watched, event);

@@ -51,12 +51,13 @@ void frmMain::mnuWrite_Click() {
     IDocument* document = active_;
     if (!document)
         return;
-    document->SaveGrid();
-    if (!document->ValidateAll())
+    // An image that took only part of the grids never goes to the radio.
+    if (!document->SaveGrid() || !document->ValidateAll())
         return;
     // ValidateAll may have put default VFO frequencies into the grid; they
     // must reach the image before it goes to the radio.
-    document->SaveGrid();
+    if (!document->SaveGrid())
+        return;
     Program().BandLimitReport.clear();
     frmWriteRadio window(this);
     platform::ExecModal(&window);

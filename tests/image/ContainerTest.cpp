@@ -160,18 +160,44 @@ TEST(ImageState, LoadedAndChangedFollowTheDocumentsLife) {
     image.SaveFile(dir.filePath("r.uvd"));
     EXPECT_FALSE(image.IsDataChanged());
 
-    // Only byte 32 (first of channel 2) is set: still loaded.
+    // A new image that was never filled counts as loaded only once bytes
+    // 16..32 hold something: a name (at 0x1010) is not enough.
     clsVUROVA edge;
-    QByteArray bytes(FullSize, '\0');
-    bytes[32] = 1;
-    edge.Sbyt(bytes);
-    EXPECT_TRUE(edge.IsFileLoaded());
-    bytes[32] = 0;
-    bytes[33] = 1;
-    bytes[15] = 1;
-    edge.Sbyt(bytes);
+    edge.setName(1, "AB");
     EXPECT_FALSE(edge.IsFileLoaded());
     EXPECT_FALSE(edge.IsDataChanged());
+    edge.setRXFrequency(1, "145.5");
+    EXPECT_TRUE(edge.IsFileLoaded());
+}
+
+// Bytes from a file, the radio or a TW file are data, whatever they are: a
+// channel 1 zero-filled by another tool included.
+TEST_F(ImageFile, FilledImageHoldsDataWhateverItsBytes) {
+    WriteFileBytes(path("zero.bin"), QByteArray(clsVUROVA::ImageSize, '\0'));
+    clsVUROVA opened;
+    opened.OpenFile(path("zero.bin"));
+    EXPECT_TRUE(opened.IsFileLoaded());
+    EXPECT_FALSE(opened.IsDataChanged());
+    opened.setName(2, "AB");
+    EXPECT_TRUE(opened.IsDataChanged());
+
+    clsVUROVA read;
+    read.Sbyt(QByteArray(clsVUROVA::RadioSize, '\0'));
+    EXPECT_TRUE(read.IsFileLoaded());
+
+    clsVUROVA().ExportTWFile(path("zero.tw"));
+    clsVUROVA imported;
+    QString message;
+    ASSERT_TRUE(imported.ImportTWFile(path("zero.tw"), message));
+    EXPECT_TRUE(imported.IsFileLoaded());
+
+    // What failed to fill it, or only wrote it out, leaves a new image empty.
+    clsVUROVA fresh;
+    EXPECT_FALSE(fresh.ImportTWFile(path("missing.tw"), message));
+    EXPECT_EQ(ErrorOf([&] { fresh.OpenFile(path("missing.uvd")); }), 53);
+    fresh.SaveFile(path("fresh.uvd"));
+    EXPECT_FALSE(fresh.IsFileLoaded());
+    EXPECT_FALSE(fresh.IsDataChanged());
 }
 
 TEST(ImageState, ChangesThatKeepTheByteSumStillCount) {

@@ -14,6 +14,7 @@
 #include "platform/core/Settings.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
+#include "support/SpecialFiles.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -487,11 +488,33 @@ TEST_F(WriteRadioTest, AFailureBeforeTheProbeShowsOnlyTheErrorBox) {
     dialogs->answerMessage(platform::vbOK);
     EXPECT_EQ(run(), QDialog::Rejected);
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(dialogs->messages(), QStringList({"Error 75: Path/File access error"}));
+    EXPECT_EQ(dialogs->messages(),
+              QStringList({"Error 75: Path/File access error (No such file or directory)"}));
     EXPECT_EQ(dialogs->shown().last().title, "Error");
     EXPECT_EQ(dialogs->shown().last().icon, platform::vbExclamation);
     EXPECT_EQ(window->Text1()->toPlainText(), QString());
     EXPECT_TRUE(barTexts.isEmpty());
+    EXPECT_TRUE(radio->frames().isEmpty());
+    expectIdle();
+}
+
+// A "write.dat" cut short by a full disk is no copy of what is sent: the
+// write stops there, as for any other failure to write it.
+TEST_F(WriteRadioTest, FullDiskFailsWriteDatAndSendsNothing) {
+    FullDisk disk(tempPath("disk"));
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    loadDocument(RadioLimitTexts);
+    WriteFileBytes(disk.path("write.dat"), "old");
+    clonelink::SetTransferFolderForTests(disk.path(QString()));
+    ASSERT_TRUE(disk.fill());
+    armRun();
+    dialogs->answerMessage(platform::vbOK);
+    EXPECT_EQ(run(), QDialog::Rejected);
+    clonelink::SetTransferFolderForTests(tempDir.path());
+    EXPECT_EQ(dialogs->messages(),
+              QStringList({"Error 75: Path/File access error (No space left on device)"}));
+    EXPECT_EQ(ReadFileBytes(disk.path("write.dat")), QByteArray("old"));
     EXPECT_TRUE(radio->frames().isEmpty());
     expectIdle();
 }

@@ -1,0 +1,77 @@
+#include "platform/core/WholeFile.h"
+#include "platform/core/RuntimeError.h"
+#include "support/SpecialFiles.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFile>
+
+using platform::RuntimeError;
+
+namespace {
+
+// The error WriteWholeFile raised, or none.
+QString WriteError(const QString& path, const QByteArray& bytes) {
+    try {
+        platform::WriteWholeFile(path, bytes);
+    } catch (const RuntimeError& e) {
+        return platform::ErrorText(e);
+    }
+    return QString();
+}
+
+} // namespace
+
+class WholeFileTest : public TempDirTest {};
+
+TEST_F(WholeFileTest, WritesExactlyTheBytesOrRaisesWithTheReason) {
+    const QString path = tempPath(QStringLiteral("a.bin"));
+    WriteFileBytes(path, QByteArray(20000, 'x'));
+    const QByteArray bytes("\x00\x01\xFF\r\n", 5);
+    EXPECT_EQ(WriteError(path, bytes), QString());
+    EXPECT_EQ(ReadFileBytes(path), bytes);
+    EXPECT_EQ(WriteError(path, QByteArray()), QString());
+    EXPECT_EQ(ReadFileBytes(path), QByteArray());
+
+    EXPECT_EQ(WriteError(tempPath(QStringLiteral("no/such/a.bin")), bytes),
+              QStringLiteral("Error 75: Path/File access error (No such file or directory)"));
+    EXPECT_EQ(WriteError(QString(), bytes),
+              QStringLiteral("Error 75: Path/File access error (no file name)"));
+    EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+// A write smaller than Qt's buffer used to fail only in the final flush, which
+// commit() ignored: the old file became an empty one. A write with room for
+// part of it stops short first and fails on the rest.
+TEST_F(WholeFileTest, FullDiskLeavesTheOldFileByteForByte) {
+    FullDisk disk(tempPath(QStringLiteral("disk")));
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    const QString path = disk.path(QStringLiteral("old.bin"));
+    const QByteArray old(3000, 'o');
+    WriteFileBytes(path, old);
+    ASSERT_TRUE(disk.fill());
+    const QString full =
+        QStringLiteral("Error 75: Path/File access error (No space left on device)");
+    EXPECT_EQ(WriteError(path, QByteArray(1, 'n')), full);
+    QFile filler(disk.path(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.resize(filler.size() - 8192));
+    EXPECT_EQ(WriteError(path, QByteArray(12292, 'n')), full);
+    EXPECT_EQ(ReadFileBytes(path), old);
+    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"filler", "old.bin"}));
+}
+
+TEST_F(WholeFileTest, OnlyRegularFilesCountAsFiles) {
+    const QString file = tempPath(QStringLiteral("a.uvd"));
+    WriteFileBytes(file, "x");
+    const NamedPipe pipe(tempPath(QStringLiteral("pipe.uvd")));
+    ASSERT_TRUE(pipe.made());
+    EXPECT_EQ(platform::NotRegularFileReason(file), QString());
+    EXPECT_EQ(platform::NotRegularFileReason(tempPath(QStringLiteral("missing.uvd"))), QString());
+    EXPECT_EQ(platform::NotRegularFileReason(QString()), QString());
+    EXPECT_EQ(platform::NotRegularFileReason(tempDir.path()), QStringLiteral("is a folder"));
+    EXPECT_EQ(platform::NotRegularFileReason(pipe.path()), QStringLiteral("not a regular file"));
+    EXPECT_EQ(platform::NotRegularFileReason(QStringLiteral("/dev/null")),
+              QStringLiteral("not a regular file"));
+}
