@@ -101,6 +101,10 @@ void frmDocument::BuildControls() {
     }
     txtGrid_ = new platform::TextEdit(sstab1_);
     txtGrid_->setObjectName(QStringLiteral("TxtGrid"));
+    // A cell takes from the clipboard only what its key filter lets through
+    // when typed: a pasted name is upper-cased like a typed one, and a cell
+    // that refuses Ctrl+V refuses every other way of pasting too.
+    txtGrid_->setPasteAsTyped(true);
     txtGrid_->hide();
     cboGrid_ = new platform::ListEdit(sstab1_);
     cboGrid_->setObjectName(QStringLiteral("CboGrid"));
