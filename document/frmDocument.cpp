@@ -531,7 +531,18 @@ bool frmDocument::IsDataChanged() {
 void frmDocument::Sbyt(const QByteArray& bytes) { image_->Sbyt(bytes); }
 QByteArray frmDocument::GetBytArry() const { return image_->GetBytArry(); }
 void frmDocument::SetWriteBytes() { image_->SetWriteBytes(); }
-QString frmDocument::GetBandLimit(int index) const { return image_->BandLimit(index); }
+// An entry with no digit at all (a radio or file that never held a table)
+// reads as a limit that is no number rather than as an error, so the document
+// can be opened, edited and its table repaired in the band-limits editor.
+QString frmDocument::GetBandLimit(int index) const {
+    try {
+        return image_->BandLimit(index);
+    } catch (const platform::RuntimeError& e) {
+        if (e.number() != platform::ErrTypeMismatch)
+            throw;
+        return QString();
+    }
+}
 void frmDocument::SetBandLimit(int index, const QString& text) {
     image_->setBandLimit(index, text);
 }

@@ -236,8 +236,11 @@ QString frmDocument::SettingsCellText(const QString& typed) const {
             QString text = typed;
             return ValidateVFOFreq(text);
         }
-        const int band = grid->col() == 1 ? RXBand1Low : RXBand2Low;
-        return platform::NumberToText(platform::Val(image_->BandLimit(band)) + VfoDefaultOffsetMHz);
+        // A band whose limit is no number has no frequency to offer.
+        const QString low = GetBandLimit(grid->col() == 1 ? RXBand1Low : RXBand2Low);
+        if (low.isEmpty())
+            return typed;
+        return platform::NumberToText(platform::Val(low) + VfoDefaultOffsetMHz);
     }
     case FmGrid:
         return ValidateFMFreq(typed);
