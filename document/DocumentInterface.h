@@ -87,6 +87,8 @@ public:
     virtual void Sbyt(const QByteArray& bytes) = 0;
     virtual QByteArray GetBytArry() const = 0;
     virtual void SetWriteBytes() = 0;
+    // Band limit 0..7 in whole megahertz; "" for an entry that holds no digit,
+    // which the checks read as a band that admits nothing.
     virtual QString GetBandLimit(int index) const = 0;
     virtual void SetBandLimit(int index, const QString& text) = 0;
     // limits: eight texts in band-limit-table order. Rewrites BandLimitReport.

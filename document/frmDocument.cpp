@@ -95,6 +95,10 @@ void frmDocument::BuildControls() {
     }
     txtGrid_ = new platform::TextEdit(sstab1_);
     txtGrid_->setObjectName(QStringLiteral("TxtGrid"));
+    // A cell takes from the clipboard only what its key filter lets through
+    // when typed: a pasted name is upper-cased like a typed one, and a cell
+    // that refuses Ctrl+V refuses every other way of pasting too.
+    txtGrid_->setPasteAsTyped(true);
     txtGrid_->hide();
     cboGrid_ = new platform::ListEdit(sstab1_);
     cboGrid_->setObjectName(QStringLiteral("CboGrid"));
@@ -530,7 +534,18 @@ bool frmDocument::IsDataChanged() {
 void frmDocument::Sbyt(const QByteArray& bytes) { image_->Sbyt(bytes); }
 QByteArray frmDocument::GetBytArry() const { return image_->GetBytArry(); }
 void frmDocument::SetWriteBytes() { image_->SetWriteBytes(); }
-QString frmDocument::GetBandLimit(int index) const { return image_->BandLimit(index); }
+// An entry with no digit at all (a radio or file that never held a table)
+// reads as a limit that is no number rather than as an error, so the document
+// can be opened, edited and its table repaired in the band-limits editor.
+QString frmDocument::GetBandLimit(int index) const {
+    try {
+        return image_->BandLimit(index);
+    } catch (const platform::RuntimeError& e) {
+        if (e.number() != platform::ErrTypeMismatch)
+            throw;
+        return QString();
+    }
+}
 void frmDocument::SetBandLimit(int index, const QString& text) {
     image_->setBandLimit(index, text);
 }

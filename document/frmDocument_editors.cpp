@@ -236,18 +236,24 @@ void frmDocument::TxtGrid_KeyDown(int& keyCode, int shift) {
 }
 
 // A newly used memory row gets its defaults, and with automatic shift on its
-// repeater shift, whenever its RX frequency editor closes.
+// repeater shift, whenever its RX frequency editor closes. A step that fails
+// is skipped and the next one runs: the editor must close whatever the row
+// holds.
 void frmDocument::TxtGrid_LostFocus() {
-    HideEdit();
+    Try([&] { HideEdit(); });
     if (sstab1_->tab() == MemoryGrid && EditRow != 0) {
         const int32_t row = EditRow;
         if (!IsRowUsed(row))
             return;
-        if (!IsRowFilled(row))
-            ApplyDefaults(row);
-        IMainWindow* main = MainForm();
-        if (main && main->AutoShiftChecked())
-            ApplyAutoShift(row);
+        Try([&] {
+            if (!IsRowFilled(row))
+                ApplyDefaults(row);
+        });
+        Try([&] {
+            IMainWindow* main = MainForm();
+            if (main && main->AutoShiftChecked())
+                ApplyAutoShift(row);
+        });
     }
     if (FlexGrid* grid = MSFlexGrid1(EditGrid))
         grid->setHighLight(platform::flexHighlightAlways);

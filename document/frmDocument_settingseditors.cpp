@@ -5,12 +5,14 @@
 
 #include "document/frmDocument.h"
 
+#include "document/FrequencyRules.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/NumberText.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/ListEdit.h"
 #include "platform/widgets/TextEdit.h"
+#include "program/ProgramValues.h"
 #include "program/modFunctions.h"
 
 using platform::AsciiBackspace;
@@ -104,11 +106,15 @@ bool IsPasswordRow(int row) {
 
 } // namespace
 
-// "first", then the number of every used memory channel from `from` on.
+// "first", then the number of every channel from `from` on whose RX cell is
+// not empty. A cell of blanks counts, as it does for SaveGrid, which stores
+// that channel.
 QStringList frmDocument::UsedChannelList(const QString& first, int from) const {
+    const FlexGrid& grid = *grids_[MemoryGrid];
+    const int rxCol = GridColumnOf(ColRXFreq);
     QStringList entries{first};
-    for (int ch = from; ch <= LastChannel; ++ch) {
-        if (IsRowUsed(ch))
+    for (int ch = from; ch <= LastChannel && ch < grid.rows(); ++ch) {
+        if (!grid.textMatrix(ch, rxCol).isEmpty())
             entries << QString::number(ch);
     }
     return entries;
@@ -235,8 +241,11 @@ QString frmDocument::SettingsCellText(const QString& typed) const {
             QString text = typed;
             return ValidateVFOFreq(text);
         }
-        const int band = grid->col() == 1 ? RXBand1Low : RXBand2Low;
-        return platform::NumberToText(platform::Val(image_->BandLimit(band)) + VfoDefaultOffsetMHz);
+        // A band whose limit is no number has no frequency to offer.
+        const QString low = GetBandLimit(grid->col() == 1 ? RXBand1Low : RXBand2Low);
+        if (low.isEmpty())
+            return typed;
+        return platform::NumberToText(platform::Val(low) + VfoDefaultOffsetMHz);
     }
     case FmGrid:
         return ValidateFMFreq(typed);

@@ -170,7 +170,7 @@ void frmDocument::FillSettingsGrids() {
 
     platform::FlexGrid& band = *grids_[BandGrid];
     for (const BandCell& cell : kBandCells)
-        band.setTextMatrix(cell.row, cell.col, image_->BandLimit(cell.index));
+        band.setTextMatrix(cell.row, cell.col, GetBandLimit(cell.index));
 }
 
 bool frmDocument::SaveGrid() {

@@ -8,7 +8,6 @@
 #include "document/FrequencyRules.h"
 #include "document/GridGuards.h"
 #include "document/frmStatus.h"
-#include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
@@ -30,10 +29,10 @@ constexpr int VfoRxRow = 2;
 constexpr int VfoAColumn = 1;
 constexpr int VfoBColumn = 2;
 
-fr::BandLimits LimitsOf(const clsVUROVA& image) {
+fr::BandLimits LimitsOf(const frmDocument& document) {
     QStringList texts;
     for (int i = 0; i < fr::BandLimitCount; ++i)
-        texts << image.BandLimit(i);
+        texts << document.GetBandLimit(i);
     return fr::BandLimits::FromTexts(texts);
 }
 
@@ -62,11 +61,11 @@ void ShowReport(QWidget* window, const QString& report) {
 // --- editors and imports -----------------------------------------------------
 
 bool frmDocument::IsFreqInRXBandLimits(const QString& frequency) const {
-    return fr::IsFreqInRXBandLimits(frequency, LimitsOf(*image_));
+    return fr::IsFreqInRXBandLimits(frequency, LimitsOf(*this));
 }
 
 bool frmDocument::IsFreqInTXBandLimits(const QString& frequency) const {
-    return fr::IsFreqInTXBandLimits(frequency, LimitsOf(*image_));
+    return fr::IsFreqInTXBandLimits(frequency, LimitsOf(*this));
 }
 
 bool frmDocument::IsFreqStepValid(QString& frequency) const {
@@ -74,15 +73,15 @@ bool frmDocument::IsFreqStepValid(QString& frequency) const {
 }
 
 QString frmDocument::ValidateRXFreq(const QString& frequency) const {
-    return fr::ValidateRXFreq(frequency, LimitsOf(*image_));
+    return fr::ValidateRXFreq(frequency, LimitsOf(*this));
 }
 
 QString frmDocument::ValidateTXFreq(const QString& frequency) const {
-    return fr::ValidateTXFreq(frequency, LimitsOf(*image_));
+    return fr::ValidateTXFreq(frequency, LimitsOf(*this));
 }
 
 QString frmDocument::ValidateVFOFreq(QString& frequency) const {
-    return fr::ValidateVFOFreq(frequency, LimitsOf(*image_));
+    return fr::ValidateVFOFreq(frequency, LimitsOf(*this));
 }
 
 QString frmDocument::ValidateFMFreq(const QString& frequency) const {
@@ -106,7 +105,7 @@ bool frmDocument::IsRowFilled(int32_t row) const {
 void frmDocument::ApplyDefaults(int32_t row) {
     FlexGrid& grid = *grids_[MemoryGrid];
     const QString rx = grid.textMatrix(row, GridColumnOf(ColRXFreq));
-    for (const fr::DefaultCell& cell : fr::RowDefaults(rx, LimitsOf(*image_)))
+    for (const fr::DefaultCell& cell : fr::RowDefaults(rx, LimitsOf(*this)))
         grid.setTextMatrix(row, GridColumnOf(cell.logicalColumn), cell.text);
 }
 
@@ -149,13 +148,13 @@ bool frmDocument::ValidateAll() {
 // selection exactly as the user had them.
 bool frmDocument::ValidateBandLimits() {
     const fr::BandLimitOutcome outcome =
-        fr::CheckChannels(MemoryChannelFreqs(*grids_[MemoryGrid]), LimitsOf(*image_));
+        fr::CheckChannels(MemoryChannelFreqs(*grids_[MemoryGrid]), LimitsOf(*this));
     Program().BandLimitReport = outcome.report;
     return outcome.ok;
 }
 
 bool frmDocument::ValidateVFOs() {
-    const fr::BandLimits limits = LimitsOf(*image_);
+    const fr::BandLimits limits = LimitsOf(*this);
     FlexGrid& grid = *grids_[VfoGrid];
     bool result = true;
     const std::pair<fr::Vfo, int> vfos[] = {{fr::VfoA, VfoAColumn}, {fr::VfoB, VfoBColumn}};

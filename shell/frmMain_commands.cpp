@@ -345,6 +345,9 @@ void frmMain::mnuWindowArrangeIcons_Click() {
 // --- toolbar ---
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
+    // First what opening a menu does: the active document's editor closes, so
+    // the cell being edited is committed before the command sees the grid.
+    HideEditOnActive();
     RunIgnoringErrors([this, &key] {
         // Buttons that stand for a menu item run that item, so the two always
         // behave alike.
@@ -358,7 +361,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
             {QStringLiteral("Write To Radio"), QStringLiteral("mnuWrite")},
         };
         if (menuOf.contains(key)) {
-            emit MenuItem(menuOf.value(key))->triggered(false);
+            MenuItem(menuOf.value(key))->trigger();
             return;
         }
         if (key == QLatin1String("Cut"))

@@ -7,6 +7,12 @@
 #include <QSerialPort>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <termios.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -84,6 +90,19 @@ QSerialPort::FlowControl flowControlOf(int handshaking) {
 void requireNonNegative(int value) {
     if (value < 0)
         raiseInvalidProperty();
+}
+
+// Why the device went, in the system's words. A hung-up terminal (a pulled USB
+// adaptor, a pseudo-terminal whose other end closed) reads as end of file,
+// which Qt reports with whatever errno held before; the descriptor itself
+// still answers with the reason.
+QString lossReason(const QSerialPort& port) {
+#ifdef Q_OS_UNIX
+    termios attributes{};
+    if (port.handle() >= 0 && ::tcgetattr(port.handle(), &attributes) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+#endif
+    return port.errorString();
 }
 
 } // namespace
@@ -201,7 +220,8 @@ void CommPort::openPort() {
     const QString path = devicePath();
     if (path.isEmpty())
         raisePortError(QSerialPort::DeviceNotFoundError, QStringLiteral("Invalid port number"));
-    lost_ = false;
+    lostError_ = QSerialPort::NoError;
+    lostReason_.clear();
     port_->setPortName(path);
     if (!port_->open(QIODevice::ReadWrite)) {
         const int error = port_->error();
@@ -224,7 +244,8 @@ void CommPort::closePort() {
     if (port_->isOpen())
         port_->close();
     port_->clearError();
-    lost_ = false;
+    lostError_ = QSerialPort::NoError;
+    lostReason_.clear();
 }
 
 void CommPort::applyLineSettings() {
@@ -266,7 +287,8 @@ int CommPort::inBufferCount() {
     requireOpen();
     pullPending();
     closeLostDevice();
-    return static_cast<int>(port_->isOpen() ? port_->bytesAvailable() : 0);
+    requireOpen();
+    return static_cast<int>(port_->bytesAvailable());
 }
 
 QByteArray CommPort::input() {
@@ -297,17 +319,26 @@ void CommPort::output(const QByteArray& data) {
 }
 
 void CommPort::onError(int error) {
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
-        // Closing here would pull the port out from under the call that
-        // raised the error; close on the next use or the next turn of the loop.
-        lost_ = true;
-        QMetaObject::invokeMethod(this, &CommPort::closeLostDevice, Qt::QueuedConnection);
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+        return;
+    // The system's reason is taken now: closing the port clears it. The
+    // first error of a loss is the one that tells what happened.
+    if (lostError_ == QSerialPort::NoError) {
+        lostError_ = error;
+        lostReason_ = lossReason(*port_);
     }
+    // Closing here would pull the port out from under the call that raised
+    // the error; close on the next use or the next turn of the loop.
+    QMetaObject::invokeMethod(this, &CommPort::closeLostDevice, Qt::QueuedConnection);
 }
 
+// The loss stays on record after the close, so every later use reports it
+// instead of a port that was merely not opened.
 void CommPort::closeLostDevice() {
-    if (lost_)
-        closePort();
+    if (lostError_ == QSerialPort::NoError || !port_->isOpen())
+        return;
+    port_->close();
+    port_->clearError();
 }
 
 void CommPort::raisePortError(int error, const QString& text) const {
@@ -315,8 +346,15 @@ void CommPort::raisePortError(int error, const QString& text) const {
 }
 
 void CommPort::requireOpen() const {
-    if (!port_->isOpen())
-        raisePortError(QSerialPort::NotOpenError, QStringLiteral("Port is not open"));
+    if (port_->isOpen())
+        return;
+    if (lostError_ != QSerialPort::NoError) {
+        QString description = QStringLiteral("Port lost");
+        if (!lostReason_.isEmpty())
+            description += QStringLiteral(" (") + lostReason_ + QLatin1Char(')');
+        raisePortError(lostError_, description);
+    }
+    raisePortError(QSerialPort::NotOpenError, QStringLiteral("Port is not open"));
 }
 
 } // namespace platform

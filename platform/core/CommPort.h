@@ -11,7 +11,9 @@
 // Failures raise RuntimeError with QSerialPort's error number and text; the
 // settings properties raise 380 "Invalid property value" for a value they
 // cannot take. A device that goes away (read or resource error) closes the
-// port instead of repeating its error on every poll.
+// port instead of repeating its error on every poll; until the port is opened
+// again, every use then raises the error of that loss, described as
+// "Port lost (" & the system's reason & ")".
 
 #include <QByteArray>
 #include <QObject>
@@ -112,7 +114,10 @@ private:
     QString parityReplace_ = QStringLiteral("?");
     int rThreshold_ = 0;
     int sThreshold_ = 0;
-    bool lost_ = false;
+    // The error of a device that went away while open, and the system's
+    // reason; NoError while there was no loss since the port was opened.
+    int lostError_ = 0;
+    QString lostReason_;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/widgets/FocusModel.h"
 
 #include <QApplication>
+#include <exception>
 
 namespace platform {
 
@@ -84,6 +85,10 @@ void FocusModel::controlUnavailable(FocusTarget* target) {
     moveTo(nullptr);
 }
 
+// A LostFocus handler that raises still lets the change finish: the control
+// that was to take the focus gets it and its GotFocus, and the error is passed
+// on afterwards. Left half done, the change would keep the model from raising
+// anything in this window again.
 void FocusModel::moveTo(FocusTarget* target) {
     QWidget* const wanted = target ? target->focusWidget() : nullptr;
     if (moving_) {
@@ -98,19 +103,27 @@ void FocusModel::moveTo(FocusTarget* target) {
     pending_ = wanted;
     const QPointer<QWidget> old = current_;
     current_ = nullptr;
-    if (auto* oldTarget = dynamic_cast<FocusTarget*>(old.data()))
-        oldTarget->raiseLostFocus();
+    std::exception_ptr failure;
+    if (auto* oldTarget = dynamic_cast<FocusTarget*>(old.data())) {
+        try {
+            oldTarget->raiseLostFocus();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     QWidget* next = pending_;
     if (next && !CanTakeFocus(next))
         next = nullptr;
     current_ = next;
     moving_ = false;
     auto* nextTarget = dynamic_cast<FocusTarget*>(next);
-    if (!nextTarget)
-        return;
-    giveQtFocus(nextTarget);
-    if (current_ == next)
-        nextTarget->raiseGotFocus();
+    if (nextTarget) {
+        giveQtFocus(nextTarget);
+        if (current_ == next)
+            nextTarget->raiseGotFocus();
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void FocusModel::giveQtFocus(FocusTarget* target) {

@@ -17,6 +17,9 @@
 //   gives the focus). Hiding the whole window is not.
 // - The focus moving to a widget of the window that is none of our controls
 //   raises LostFocus only.
+// - A LostFocus handler that raises does not stop the change: the GotFocus
+//   that follows is still raised, then the error goes on to whoever moved the
+//   focus (the code that called SetFocus, or the application's safety net).
 //
 // The window is the nearest ancestor that carries a model (Attach), else the
 // top-level window, which gets one on first use.

@@ -1,5 +1,6 @@
 #include "platform/widgets/TextEdit.h"
 
+#include "platform/core/Codec.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/Dialogs.h"
@@ -67,6 +68,14 @@ void TextEdit::insertLimited(const QString& text) {
     insert(text.left(fits));
 }
 
+void TextEdit::pasteUnlessRefused(QClipboard::Mode mode) {
+    const QPointer<TextEdit> alive(this);
+    int keyAscii = AsciiPaste;
+    emit KeyPress(keyAscii);
+    if (alive && keyAscii == AsciiPaste)
+        pasteLimited(mode);
+}
+
 void TextEdit::pasteLimited(QClipboard::Mode mode) {
     if (isReadOnly())
         return;
@@ -75,7 +84,34 @@ void TextEdit::pasteLimited(QClipboard::Mode mode) {
     const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
     if (lineEnd >= 0)
         text.truncate(lineEnd);
+    if (pasteAsTyped_) {
+        const QPointer<TextEdit> alive(this);
+        text = typedForm(text);
+        if (!alive)
+            return;
+    }
     insertLimited(text);
+}
+
+QString TextEdit::typedForm(const QString& text) {
+    const QPointer<TextEdit> alive(this);
+    const int fits = room();
+    QString typed;
+    for (const QChar ch : text) {
+        if (typed.size() >= fits)
+            break;
+        // The code the key of this character would have; control characters
+        // are no key's text, so they cannot be typed.
+        int keyAscii = CharToByte(ch);
+        if (keyAscii < 32 || keyAscii == 127)
+            continue;
+        emit KeyPress(keyAscii);
+        if (!alive)
+            return QString();
+        if (keyAscii >= 32)
+            typed += CharFromAscii(keyAscii);
+    }
+    return typed;
 }
 
 bool TextEdit::event(QEvent* event) {
@@ -115,7 +151,7 @@ void TextEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (event->matches(QKeySequence::Paste)) { // Shift+Insert
         event->accept();
-        pasteLimited();
+        pasteUnlessRefused(QClipboard::Clipboard);
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -150,9 +186,10 @@ void TextEdit::keyReleaseEvent(QKeyEvent* event) {
 
 void TextEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) {
-        // The selection paste of X11, under the same limit.
+        // The selection paste of X11, refused, filtered and limited as any
+        // other paste.
         event->accept();
-        pasteLimited(QClipboard::Selection);
+        pasteUnlessRefused(QClipboard::Selection);
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
@@ -160,11 +197,18 @@ void TextEdit::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
+// The standard menu's Paste is found by its caption (its own, translated the
+// same way, before the shortcut): the actions carry no other mark in every Qt
+// version, and left connected it would paste past every filter and MaxLength.
 void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { pasteLimited(); });
+    const QString pasteCaption = QLineEdit::tr("&Paste");
+    for (QAction* item : menu->actions()) {
+        if (item->text().section(QLatin1Char('\t'), 0, 0) != pasteCaption)
+            continue;
+        disconnect(item, &QAction::triggered, nullptr, nullptr);
+        connect(item, &QAction::triggered, this,
+                [this] { pasteUnlessRefused(QClipboard::Clipboard); });
     }
     ExecPopup(menu.get(), event->globalPos());
 }

@@ -15,6 +15,12 @@
 // further typing. (QLineEdit's own maxLength would cut text set from code, so
 // this class hides maxLength()/setMaxLength() with its own.)
 //
+// Every way of pasting (Ctrl+V, Shift+Insert, the context menu's Paste, the
+// middle button's selection paste) first raises KeyPress with Ctrl+V's code
+// 22; a handler that swallows it refuses the paste, whichever way it came.
+// With PasteAsTyped on, the pasted characters then go through KeyPress one by
+// one as if typed, and only what the handlers let through goes in.
+//
 // Position and size in twips: ControlGeometry.h.
 
 #include "platform/widgets/FocusModel.h"
@@ -31,6 +37,8 @@ public:
 
     int maxLength() const { return maxLength_; }
     void setMaxLength(int length);
+
+    void setPasteAsTyped(bool on) { pasteAsTyped_ = on; }
 
     // SelStart/SelLength as the program uses them: setting SelStart puts the
     // cursor there and selects nothing, SelLength then selects that many
@@ -69,12 +77,22 @@ protected:
 private:
     // Inserts over the selection what fits under MaxLength.
     void insertLimited(const QString& text);
+    // A paste that came another way than the Ctrl+V key: that key's KeyPress
+    // is raised first, and a handler may refuse the paste there.
+    void pasteUnlessRefused(QClipboard::Mode mode);
+    // Inserts the first line of the clipboard under MaxLength, through
+    // KeyPress when PasteAsTyped is on.
     void pasteLimited(QClipboard::Mode mode = QClipboard::Clipboard);
+    // What typing `text` would put in: each character's KeyPress raised, the
+    // ones swallowed dropped, no more than fits. Empty when a handler deleted
+    // the box.
+    QString typedForm(const QString& text);
     int room() const;
     // The box's own handling of a key whose character code the handlers saw.
     void typeCharacter(QKeyEvent* event, int original, int keyAscii);
 
     int maxLength_ = 0;
+    bool pasteAsTyped_ = false;
 };
 
 } // namespace platform

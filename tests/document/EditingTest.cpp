@@ -4,6 +4,9 @@
 
 #include "EditingFixture.h"
 
+#include "platform/core/RuntimeError.h"
+#include "platform/widgets/MsgBox.h"
+
 #include <QTabBar>
 
 using platform::FlexGrid;
@@ -112,6 +115,35 @@ TEST_F(EditingTest, KeyFiltersOfNameFrequencyAndNotes) {
     EXPECT_EQ(txt().text(), "ab C!");
     EXPECT_EQ(txt().maxLength(), 32);
     EXPECT_EQ(cell(0, 11, col(Notes)), "ab C!");
+}
+
+// A LostFocus handler that fails once (the commit's defaults could) ends in the
+// safety net's box and leaves the window's focus events working: the next
+// editor still takes what is typed and commits it.
+TEST_F(EditingTest, AFocusHandlerThatRaisesOnceStopsNoLaterEditor) {
+    bool raised = false;
+    const QObject handlerLife; // the handler goes before `raised` does
+    QObject::connect(&txt(), &platform::TextEdit::LostFocus, &handlerLife, [&raised] {
+        if (raised)
+            return;
+        raised = true;
+        throw platform::RuntimeError(platform::ErrTypeMismatch);
+    });
+    ScriptedResponder dialogs;
+    dialogs.answerMessage(platform::vbOK);
+    go(0, 11, col(Name));
+    type("ab");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Error 13: Type mismatch"});
+    EXPECT_FALSE(txtOpen());
+    EXPECT_TRUE(grid(0).hasFocus());
+
+    go(0, 11, col(RX));
+    type("145.5");
+    EXPECT_EQ(txt().text(), "145.5");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(Row(grid(0), 11), QStringList({"AB", "145.500", "145.500", "OFF", "OFF", "HIGH", "ON",
+                                             "WIDE", "OFF", ""}));
 }
 
 TEST_F(EditingTest, CommaLocaleTakesTheCommaInFrequencies) {

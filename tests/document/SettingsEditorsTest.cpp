@@ -100,6 +100,22 @@ TEST_F(SettingsEditorsTest, ChannelListsFollowTheMemoryGridAsItStands) {
     EXPECT_EQ(entries(), QStringList{"1"});
 }
 
+// SaveGrid stores a channel whose RX cell holds blanks (its RX bytes stay as
+// they were), so the lists offer it too.
+TEST_F(SettingsEditorsTest, ARowWithABlankRXCellIsInTheChannelLists) {
+    keepChannels({1, 12});
+    grid(0).setTextMatrix(12, RxCol, QStringLiteral(" "));
+    open(2, 11, 1);
+    EXPECT_EQ(entries(), QStringList({"1", "12"}));
+    leave();
+    open(1, 14, 2);
+    ASSERT_EQ(entries(), QStringList({"0", "1", "12"}));
+    cbo().setListIndex(2);
+    leave();
+    doc->SaveGrid();
+    EXPECT_EQ(doc->Image().PriorityChannel(), "12");
+}
+
 TEST_F(SettingsEditorsTest, AniIdTakesDigitsAndAToD) {
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     open(1, 17, 2);

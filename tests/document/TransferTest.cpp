@@ -200,14 +200,14 @@ TEST_F(DocumentTest, FillGridEmptiesRowsOfChannelsNotInUse) {
 
 TEST_F(DocumentTest, FillGridErrorIsShownAndDrawingComesBackOn) {
     auto doc = OpenedDocument();
-    QByteArray bytes = doc->GetBytArry();
-    bytes[0x0970] = '\x44'; // band limit 0 without a digit
-    bytes[0x0971] = '\x44';
-    doc->Sbyt(bytes);
+    // A column table that puts Group/Notes beyond the grid's last column.
+    const int order = Program().ColumnTable[10].Order;
+    Program().ColumnTable[10].Order = doc->MSFlexGrid1(0)->cols();
     ScriptedResponder dialogs;
     dialogs.answerMessage(platform::vbOK);
     doc->FillGrid();
-    ExpectLastBox(dialogs, "Error 13: Type mismatch", "Error", platform::vbExclamation);
+    Program().ColumnTable[10].Order = order;
+    ExpectLastBox(dialogs, "Error 30010: Invalid Col value", "Error", platform::vbExclamation);
     for (int g = 0; g < frmDocument::GridCount; ++g)
         EXPECT_TRUE(doc->MSFlexGrid1(g)->redraw()) << g;
 }

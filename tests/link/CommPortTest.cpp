@@ -11,6 +11,9 @@
 
 #include <QElapsedTimer>
 #include <QSerialPort>
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 using platform::CommPort;
 using radiosim::FrameKind;
@@ -144,6 +147,40 @@ TEST_F(CommPortTest, LostDeviceClosesThePort) {
         return !port.portOpen();
     }));
     EXPECT_THROW(port.setPortOpen(true), platform::RuntimeError);
+}
+
+// The loss keeps its own error after the port is closed: every use until the
+// next open says the device went and why, not merely that the port is shut.
+TEST_F(CommPortTest, LostDeviceRaisesItsOwnErrorUntilOpenedAgain) {
+    radiosim::RadioSim& radio = openOn(6);
+    radio.disconnect();
+    mapPort(6, missingPath(6));
+    QStringList errors;
+    const auto use = [&](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const platform::RuntimeError& e) {
+            errors << platform::ErrorText(e);
+        }
+    };
+    ASSERT_TRUE(WaitUntil([&] {
+        use([&] { port.inBufferCount(); });
+        return !errors.isEmpty();
+    }));
+    port.setPortOpen(false); // the window's close of a port that is gone
+    use([&] { port.output(Ack); });
+    // Qt calls a hang-up a read or a resource error depending on what errno
+    // held before; the reason comes from the device either way.
+    const QString reason = QString::fromLocal8Bit(std::strerror(EIO));
+    const QString lost = QStringLiteral(": Port lost (") + reason + QLatin1Char(')');
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0] == QStringLiteral("Error %1").arg(QSerialPort::ReadError) + lost ||
+                errors[0] == QStringLiteral("Error %1").arg(QSerialPort::ResourceError) + lost)
+        << errors[0].toStdString();
+    EXPECT_EQ(errors[1], errors[0]);
+
+    openOn(7);
+    EXPECT_EQ(port.inBufferCount(), 0);
 }
 
 TEST_F(CommPortTest, PortInUseFailsToOpen) {

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
 
 using radiosim::Fault;
 using radiosim::FrameKind;
@@ -160,6 +162,34 @@ TEST_F(ReadRadioTest, LostDeviceIsAnErrorWithItsNumber) {
     const QString number = error.section(' ', 1, 1).chopped(1);
     EXPECT_EQ(barTexts.last(), "ERROR " + number);
     EXPECT_EQ(window->tbflood()->value(), 100);
+    expectDocumentUntouched();
+    expectIdle();
+}
+
+// The cable pulled once the first block was asked for: the box, the log and
+// the bar tell that the port was lost and why, and the document gets nothing.
+TEST_F(ReadRadioTest, APulledCableSaysThePortWasLostAndWhy) {
+    loadImage(QByteArray());
+    armRun([this](QDialog& w) {
+        onLine(w, "TX --> [04]    52 00 00 40", [this] {
+            radio->disconnect();
+            mapPort(1, missingPath(1));
+        });
+    });
+    dialogs->answerMessage(platform::vbOK);
+    EXPECT_EQ(run(), QDialog::Rejected);
+    ASSERT_EQ(dialogs->messages().size(), 1);
+    const QString error = dialogs->messages().first();
+    const QString number = error.section(' ', 1, 1).chopped(1);
+    EXPECT_TRUE(error.startsWith("Error ")) << error.toStdString();
+    EXPECT_NE(number, "10");
+    EXPECT_TRUE(error.endsWith(": Port lost (" + QString::fromLocal8Bit(std::strerror(EIO)) + ")"))
+        << error.toStdString();
+    EXPECT_FALSE(error.contains("not open")) << error.toStdString();
+    const QStringList lines = log();
+    EXPECT_EQ(lines.last(), error);
+    EXPECT_EQ(lines[lines.size() - 2], "T   TX --> [04]    52 00 00 40");
+    EXPECT_EQ(barTexts.last(), "ERROR " + number);
     expectDocumentUntouched();
     expectIdle();
 }

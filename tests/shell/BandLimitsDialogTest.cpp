@@ -4,11 +4,13 @@
 
 #include "ShellFixture.h"
 
+#include "image/clsVUROVA.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
 #include "shell/frmBandLimits.h"
+#include "support/TestBytes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -225,4 +227,65 @@ TEST_F(BandLimitsDialogTest, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(Limits(), before);
     EXPECT_EQ(AlwaysWriteLimits(), QStringLiteral("0"));
     EXPECT_FALSE(document->IsDataChanged());
+}
+
+// A file whose first band-limit entry holds no digit (bytes 44 44): band 1
+// receive admits nothing, which is reported as such and can be repaired.
+class UndecodableBandLimitTest : public BandLimitsDialogTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        const QString path = UvdFile();
+        QByteArray bytes = ReadFileBytes(path);
+        bytes[0x0970] = '\x44';
+        bytes[0x0971] = '\x44';
+        clsVUROVA image;
+        image.Sbyt(bytes.left(clsVUROVA::ImageSize));
+        image.SaveFile(path);
+        // Channel 1 (145.6) and VFO A (145.5) lie in the band that admits nothing.
+        dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+        Start(path);
+        EXPECT_EQ(dialogs.messages(), QStringList({WarningMemories, WarningVfos}));
+        document = main->ActiveDocument();
+    }
+
+    // Types an RX frequency into a free row and leaves the cell with Tab.
+    void TypeRX(int row, const QString& text) {
+        TypeIntoCell(document, row, 2, text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+};
+
+TEST_F(UndecodableBandLimitTest, TypingWorksAndTheBandLimitsEditorRepairsIt) {
+    EXPECT_EQ(document->GetBandLimit(0), QString());
+    // Moved into band 2, the only receive band there is; no error on the way.
+    TypeRX(10, QStringLiteral("145.5"));
+    EXPECT_EQ(Cell(document, 10, 2), QStringLiteral("400.000"));
+    EXPECT_EQ(Cell(document, 10, 3), QStringLiteral("400.000"));
+    EXPECT_EQ(dialogs.messages().size(), 2);
+
+    QStringList shown;
+    RunBandLimits([&](frmBandLimits& d) {
+        for (int k = 0; k < 8; ++k)
+            shown << d.Text1(k)->text();
+        Type(d.Text1(0), QStringLiteral("136"));
+        d.Command6()->click();
+    });
+    EXPECT_EQ(shown, QStringList({"", "174", "136", "174", "400", "480", "400", "480"}));
+    EXPECT_EQ(Limits(), QStringList({"136", "174", "400", "480", "136", "174", "400", "480"}));
+    EXPECT_EQ(document->GetBytArry().mid(0x0970, 2), Bytes({0x7A, 0x9E}));
+    EXPECT_EQ(dialogs.messages().size(), 2) << "no warning: every memory is inside now";
+
+    TypeRX(11, QStringLiteral("145.5"));
+    EXPECT_EQ(Cell(document, 11, 2), QStringLiteral("145.500"));
+}
+
+// Write stops at the document's own check, as for any band that admits
+// nothing; the write window never opens.
+TEST_F(UndecodableBandLimitTest, WriteStopsAtTheBandLimitWarnings) {
+    dialogs.answerMessage(platform::vbOK).answerMessage(platform::vbOK);
+    main->mnuWrite_Click();
+    EXPECT_EQ(dialogs.messages(),
+              QStringList({WarningMemories, WarningVfos, WarningMemories, WarningVfos}));
+    EXPECT_EQ(dialogs.shown().size(), 4);
 }

@@ -4,11 +4,14 @@
 #include "document/frmStatus.h"
 #include "image/clsVUROVA.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QTest>
 
 void WriteUvdFile(const QString& path) {
     clsVUROVA image;
@@ -83,6 +86,19 @@ void ShellTest::Settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void ShellTest::TypeIntoCell(IDocument* document, int row, int logicalColumn, const QString& text) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    platform::FlexGrid* grid = document->MSFlexGrid1(0);
+    grid->setRow(row);
+    grid->setCol(GridColumnOf(logicalColumn));
+    ASSERT_TRUE(grid->takeFocus());
+    for (const QChar ch : text)
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    ASSERT_TRUE(document->TxtGrid()->isVisible());
+    ASSERT_EQ(document->TxtGrid()->text(), text);
 }
 
 bool ShellTest::Enabled(const QString& name) const {

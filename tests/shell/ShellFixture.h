@@ -37,6 +37,10 @@ protected:
     IDocument* StartWithUnsavedData();
     // Lets closed windows go.
     static void Settle();
+    // With the main window active, types text into a memory cell of the
+    // document as the user does: the cell current, its grid focused, then the
+    // keys, the first of which opens the editor. The editor stays open.
+    void TypeIntoCell(IDocument* document, int row, int logicalColumn, const QString& text);
 
     // Whether a menu item or top menu (by name) is enabled.
     bool Enabled(const QString& name) const;

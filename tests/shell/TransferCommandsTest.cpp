@@ -12,10 +12,13 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "radiosim/RadioSim.h"
+#include "support/TestBytes.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 using radiosim::FrameKind;
 
@@ -142,6 +145,18 @@ protected:
         EXPECT_EQ(radioNow.mid(LimitBlock, 16),
                   (withLimits ? image : radioBefore).mid(LimitBlock, 16));
         EXPECT_EQ(radioNow.mid(LimitBlock + 16), image.mid(LimitBlock + 16));
+    }
+
+    // The user's way through a menu: it drops down, and a click on the item
+    // closes it and runs the item.
+    void RunFromMenu(const char* menu, const char* item) {
+        QMenu* top = main->TopMenu(QLatin1String(menu));
+        top->popup(QPoint());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+        const QRect place = top->actionGeometry(main->MenuItem(QLatin1String(item)));
+        QTest::mouseClick(top, Qt::LeftButton, {}, place.center());
+        Settle();
+        ASSERT_FALSE(top->isVisible());
     }
 
     radiosim::RadioSim radio;
@@ -335,6 +350,46 @@ TEST_F(WriteCommandTest, VfoDefaultsSetByTheCheckReachTheRadio) {
 }
 
 // --- the menu items and toolbar buttons reach the commands ---
+
+// A toolbar button closes the editor as opening the menu does, so a new row
+// typed into with its editor still open gets its defaults (TX, Scan ON, ...)
+// before Save or Write, from either place.
+TEST_F(TransferCommandsTest, ToolbarSaveAndWriteStoreWhatTheirMenuItemsStore) {
+    const QString path = UvdFile();
+    Start(path);
+    IDocument* document = main->ActiveDocument();
+    const auto record = [](const QByteArray& bytes, int channel) {
+        return bytes.mid(16 * channel, 16);
+    };
+    const QByteArray rxAndTx = Bytes({0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x55, 0x14});
+    constexpr char ScanBit = 0x40;
+
+    TypeIntoCell(document, 10, 2, QStringLiteral("145.5"));
+    RunFromMenu("mnuFile", "mnuFileSave");
+    TypeIntoCell(document, 11, 2, QStringLiteral("145.5"));
+    main->tbButton(3)->trigger(); // "Save"
+    Settle();
+
+    const QByteArray saved = ReadFileBytes(path);
+    EXPECT_EQ(record(saved, 10).left(8), rxAndTx);
+    EXPECT_TRUE(record(saved, 10).at(13) & ScanBit);
+    EXPECT_EQ(record(saved, 11), record(saved, 10));
+
+    radioBefore = radio.memory();
+    TypeIntoCell(document, 12, 2, QStringLiteral("145.5"));
+    ArmTransfer();
+    RunFromMenu("mnuTransfer", "mnuWrite");
+    EXPECT_EQ(windowTitle, QStringLiteral("Write To KG-UV"));
+    TypeIntoCell(document, 13, 2, QStringLiteral("145.5"));
+    ArmTransfer();
+    main->tbButton(19)->trigger(); // "Write To Radio"
+    Settle();
+    const QByteArray written = radio.memory();
+    EXPECT_EQ(record(written, 12).left(8), rxAndTx);
+    EXPECT_TRUE(record(written, 12).at(13) & ScanBit);
+    EXPECT_EQ(record(written, 13), record(written, 12));
+    EXPECT_EQ(dialogs.messages(), QStringList());
+}
 
 // With no document open, the read opens one.
 TEST_F(TransferCommandsTest, MenuItemsAndToolbarButtonsRunTheCommands) {
