@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr int CloseIterations = 20;
-constexpr int DragIterations = 25;
+constexpr int CloseIterations = 10;
+constexpr int DragIterations = 5;
 constexpr int ResizeEventsPerDrag = 20;
 
 // A store in a folder of its own, holding what a user's store holds after a

@@ -224,6 +224,7 @@ void frmMain::UnloadDocuments() {
 void frmMain::MDIForm_Unload() {
     Program().Radio.reset();
     SaveSettings();
+    platform::FlushSettings();
 }
 
 // --- settings ---
