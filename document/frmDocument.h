@@ -226,6 +226,7 @@ private:
     void InitFMGrid();
     void InitBandGrid();
     void ApplyStoredGridWidths();
+    void FitSettingsColumns();
     void ApplyGridFont();
     void LoadSettings();
     void SaveSettings();
@@ -274,6 +275,10 @@ private:
     QString SettingsCellText(const QString& typed) const;
     void CoupleDisplayModes();
     QStringList UsedChannelList(const QString& first, int from) const;
+    // What the list editor of a configuration row (1..26) or a VFO row
+    // (1..11, both VFOs alike) offers; empty for a row edited as text.
+    QStringList ConfigOptions(int row) const;
+    QStringList VfoOptions(int row) const;
 
     void ShowTabContent();
     static const clsRadio& Radio();
