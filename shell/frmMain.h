@@ -14,6 +14,7 @@
 // operations documents and dialogs call).
 
 #include "mainwindow/IMainWindow.h"
+#include "shell/DocumentPlacement.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -285,6 +286,7 @@ private:
     std::vector<IDocument*> activation_;   // most recently active last
     IDocument* active_ = nullptr;
     int32_t documentCounter_ = 0;
+    shell::DocumentPlacer placer_;
     bool closing_ = false;
     // The one file dialog keeps the default extension the last save dialog
     // set; the open dialogs set none of their own.
