@@ -372,6 +372,7 @@ bool frmDocument::Form_QueryUnload() {
 void frmDocument::Form_Unload() {
     unloaded_ = true;
     SaveSettings();
+    platform::FlushSettings();
     setCaption(QString());
     if (IMainWindow* main = MainForm())
         main->CheckGUI();

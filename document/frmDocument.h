@@ -227,6 +227,7 @@ private:
     void InitFMGrid();
     void InitBandGrid();
     void ApplyStoredGridWidths();
+    void FitSettingsColumns();
     void ApplyGridFont();
     void LoadSettings();
     void SaveSettings();
@@ -275,6 +276,10 @@ private:
     QString SettingsCellText(const QString& typed) const;
     void CoupleDisplayModes();
     QStringList UsedChannelList(const QString& first, int from) const;
+    // What the list editor of a configuration row (1..26) or a VFO row
+    // (1..11, both VFOs alike) offers; empty for a row edited as text.
+    QStringList ConfigOptions(int row) const;
+    QStringList VfoOptions(int row) const;
 
     void ShowTabContent();
     static const clsRadio& Radio();

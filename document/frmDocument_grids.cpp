@@ -15,8 +15,12 @@
 #include "program/clsRadio.h"
 
 #include <QFont>
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <set>
+#include <tuple>
 
 using platform::FlexGrid;
 
@@ -69,6 +73,13 @@ constexpr const char* kVfoLabels[11] = {
     "Shift Direction", "Offset Frequency", "Start Channel",
 };
 
+// The widths, twips, each settings grid is built with.
+using GridWidths = std::array<int, 3>;
+constexpr GridWidths ConfigWidths = {850, 3250, 2000};
+constexpr GridWidths VfoWidths = {2500, 1500, 1500};
+constexpr GridWidths FmWidths = {510, 1000, 1000};
+constexpr GridWidths BandWidths = {2500, 1500, 1500};
+
 constexpr const char* kBandLabels[4] = {"Band 1 Receive", "Band 1 Transmit", "Band 2 Receive",
                                         "Band 2 Transmit"};
 
@@ -79,7 +90,7 @@ QString Label(const char* text) {
 // A settings grid's common shape: rows, three columns, every row as high as
 // the memory grid's header row, the two data columns left-aligned.
 void ShapeSettingsGrid(FlexGrid& grid, int rows, int fixedCols, int rowHeight,
-                       const std::array<int, 3>& widths) {
+                       const GridWidths& widths) {
     grid.setRows(rows);
     grid.setCols(3);
     grid.setFixedCols(fixedCols);
@@ -187,7 +198,7 @@ void frmDocument::InitMemoryGrid() {
 
 void frmDocument::InitConfigGrid() {
     FlexGrid& grid = *grids_[ConfigGrid];
-    ShapeSettingsGrid(grid, 27, 2, grids_[MemoryGrid]->rowHeight(0), {850, 3250, 2000});
+    ShapeSettingsGrid(grid, 27, 2, grids_[MemoryGrid]->rowHeight(0), ConfigWidths);
     SetHeader(grid, "Menu #", "Function", "Setting");
     for (int r = 1; r <= 26; ++r) {
         grid.setTextMatrix(r, 0, Label(kConfigLabels[r - 1].menu));
@@ -197,7 +208,7 @@ void frmDocument::InitConfigGrid() {
 
 void frmDocument::InitVFOGrid() {
     FlexGrid& grid = *grids_[VfoGrid];
-    ShapeSettingsGrid(grid, 12, 1, grids_[MemoryGrid]->rowHeight(0), {2500, 1500, 1500});
+    ShapeSettingsGrid(grid, 12, 1, grids_[MemoryGrid]->rowHeight(0), VfoWidths);
     SetHeader(grid, "", "VFO A", "VFO B");
     for (int r = 1; r <= 11; ++r)
         grid.setTextMatrix(r, 0, Label(kVfoLabels[r - 1]));
@@ -205,7 +216,7 @@ void frmDocument::InitVFOGrid() {
 
 void frmDocument::InitFMGrid() {
     FlexGrid& grid = *grids_[FmGrid];
-    ShapeSettingsGrid(grid, 10, 1, grids_[MemoryGrid]->rowHeight(0), {510, 1000, 1000});
+    ShapeSettingsGrid(grid, 10, 1, grids_[MemoryGrid]->rowHeight(0), FmWidths);
     SetHeader(grid, "#", "Bank 1", "Bank 2");
     for (int r = 1; r <= 9; ++r)
         grid.setTextMatrix(r, 0, QString::number(r));
@@ -213,7 +224,7 @@ void frmDocument::InitFMGrid() {
 
 void frmDocument::InitBandGrid() {
     FlexGrid& grid = *grids_[BandGrid];
-    ShapeSettingsGrid(grid, 5, 1, grids_[MemoryGrid]->rowHeight(0), {2500, 1500, 1500});
+    ShapeSettingsGrid(grid, 5, 1, grids_[MemoryGrid]->rowHeight(0), BandWidths);
     SetHeader(grid, "", "Low Limit", "High Limit");
     for (int r = 1; r <= 4; ++r)
         grid.setTextMatrix(r, 0, Label(kBandLabels[r - 1]));
@@ -233,6 +244,45 @@ void frmDocument::ApplyStoredGridWidths() {
             store[static_cast<size_t>(c)] = static_cast<int16_t>(width);
             if (width != 0)
                 grid.setColWidth(c, width);
+        }
+    }
+}
+
+// The fonts here are often wider than the ones the widths were designed for.
+// A column still at its built width that would cut a text it shows -- its
+// header, labels and values, or an option of its lists -- is widened to show
+// it whole. Any other width was the user's and stays.
+void frmDocument::FitSettingsColumns() {
+    using Options = QStringList (frmDocument::*)(int) const;
+    const std::tuple<int, GridWidths, Options> grids[] = {
+        {ConfigGrid, ConfigWidths, &frmDocument::ConfigOptions},
+        {VfoGrid, VfoWidths, &frmDocument::VfoOptions},
+        {FmGrid, FmWidths, nullptr}};
+    for (const auto& [g, widths, optionsOf] : grids) {
+        FlexGrid& grid = *grids_[static_cast<size_t>(g)];
+        // Every data column offers the lists of all its rows; some are long,
+        // so they are measured once, and only when a column is to be fitted.
+        std::optional<int> optionsWidth;
+        const auto widestOption = [&, optionsOf = optionsOf] {
+            if (!optionsWidth) {
+                QStringList options;
+                for (int r = 1; r < grid.rows(); ++r)
+                    options += (this->*optionsOf)(r);
+                optionsWidth = grid.colWidthToShow(options);
+            }
+            return *optionsWidth;
+        };
+        for (int c = 0; c < grid.cols(); ++c) {
+            const int built = widths[static_cast<size_t>(c)];
+            if (grid.colWidth(c) != built)
+                continue;
+            QStringList shown;
+            for (int r = 0; r < grid.rows(); ++r)
+                shown << grid.textMatrix(r, c);
+            int needed = std::max(built, grid.colWidthToShow(shown));
+            if (optionsOf && c >= grid.fixedCols())
+                needed = std::max(needed, widestOption());
+            grid.setColWidth(c, needed);
         }
     }
 }

@@ -120,6 +120,41 @@ QStringList frmDocument::UsedChannelList(const QString& first, int from) const {
     return entries;
 }
 
+QStringList frmDocument::ConfigOptions(int row) const {
+    if (row == RowPriorityChannel)
+        return UsedChannelList(QStringLiteral("0"), 1);
+    if (row < 1 || row > 26 || !kConfigLists[row - 1])
+        return {};
+    return (image_.get()->*kConfigLists[row - 1])();
+}
+
+QStringList frmDocument::VfoOptions(int row) const {
+    const clsVUROVA& image = *image_;
+    switch (row) {
+    case RowDisplayMode:
+        return image.DisplayMode_OPT();
+    case 3:
+        return image.SquelchSetting_OPT();
+    case 4:
+        return image.FrequencyStep_OPT();
+    case RowTXPower:
+        return {QStringLiteral("HIGH"), QStringLiteral("LOW")};
+    case RowEncode:
+    case RowDecode:
+        return QStringList{QStringLiteral("OFF")} + image.GetTone_OPT();
+    case RowTXDeviation:
+        return {QStringLiteral("WIDE"), QStringLiteral("NARR")};
+    case 9:
+        return image.ShiftDirection_OPT();
+    case 10:
+        return image.ShiftFrequency_OPT();
+    case RowStartChannel:
+        return UsedChannelList(QStringLiteral("1"), 2);
+    default:
+        return {};
+    }
+}
+
 void frmDocument::ProcessConfigSettings() {
     const FlexGrid& grid = *grids_[ConfigGrid];
     const int row = grid.row();
@@ -130,53 +165,21 @@ void frmDocument::ProcessConfigSettings() {
         ShowTextEdit(ConfigGrid);
         return;
     }
-    if (row == RowPriorityChannel)
-        FillList(UsedChannelList(QStringLiteral("0"), 1));
-    else
-        FillList((image_.get()->*kConfigLists[row - 1])());
+    FillList(ConfigOptions(row));
     ShowCboEdit(ConfigGrid);
 }
 
 void frmDocument::ProcessOtherSettings() {
-    const FlexGrid& grid = *grids_[VfoGrid];
-    const clsVUROVA& image = *image_;
-    const QStringList tones = QStringList{QStringLiteral("OFF")} + image.GetTone_OPT();
-    switch (grid.row()) {
-    case RowDisplayMode:
-        FillList(image.DisplayMode_OPT());
-        break;
-    case RowVfoRXFreq:
-        txtGrid_->setMaxLength(image.MaxFreqLength());
+    const int row = grids_[VfoGrid]->row();
+    if (row == RowVfoRXFreq) {
+        txtGrid_->setMaxLength(image_->MaxFreqLength());
         ShowTextEdit(VfoGrid);
         return;
-    case 3:
-        FillList(image.SquelchSetting_OPT());
-        break;
-    case 4:
-        FillList(image.FrequencyStep_OPT());
-        break;
-    case RowTXPower:
-        FillList({QStringLiteral("HIGH"), QStringLiteral("LOW")});
-        break;
-    case RowEncode:
-    case RowDecode:
-        FillList(tones);
-        break;
-    case RowTXDeviation:
-        FillList({QStringLiteral("WIDE"), QStringLiteral("NARR")});
-        break;
-    case 9:
-        FillList(image.ShiftDirection_OPT());
-        break;
-    case 10:
-        FillList(image.ShiftFrequency_OPT());
-        break;
-    case RowStartChannel:
-        FillList(UsedChannelList(QStringLiteral("1"), 2));
-        break;
-    default:
-        return;
     }
+    const QStringList options = VfoOptions(row);
+    if (options.isEmpty())
+        return;
+    FillList(options);
     ShowCboEdit(VfoGrid);
 }
 

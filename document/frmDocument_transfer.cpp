@@ -129,6 +129,7 @@ void frmDocument::FillGrid() {
     try {
         FillMemoryRows();
         FillSettingsGrids();
+        FitSettingsColumns();
     } catch (const platform::RuntimeError& e) {
         // Drawing back on: a grid left frozen would show nothing at all.
         SetRedrawAll(true);

@@ -80,5 +80,6 @@ void frmCommPort::Command1_Click() {
         platform::SaveSetting(SettingsSection, QStringLiteral("CommPort"), QString::number(port));
     platform::SaveSetting(SettingsSection, QStringLiteral("AutoDetect"),
                           check1_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    platform::FlushSettings();
     accept();
 }

@@ -232,6 +232,7 @@ void frmBandLimits::Command6_Click() {
     platform::SaveSetting(SettingsSection, AlwaysWriteKey,
                           check1_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     SaveLimits();
+    platform::FlushSettings();
     accept();
 }
 

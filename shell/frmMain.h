@@ -15,6 +15,7 @@
 // clipboard and the column menus), frmMain_find.cpp (find).
 
 #include "mainwindow/IMainWindow.h"
+#include "shell/DocumentPlacement.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -313,6 +314,7 @@ private:
     std::vector<IDocument*> activation_;   // most recently active last
     IDocument* active_ = nullptr;
     int32_t documentCounter_ = 0;
+    shell::DocumentPlacer placer_;
     bool closing_ = false;
     frmPopups* popups_ = nullptr;
     // The one file dialog keeps the default extension the last save dialog

@@ -10,6 +10,7 @@
 #include "program/ProgramValues.h"
 #include "program/clsRadio.h"
 #include "program/modFunctions.h"
+#include "shell/DocumentPlacement.h"
 #include "shell/ProgramSettings.h"
 #include "shell/RecentFiles.h"
 
@@ -17,7 +18,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <algorithm>
 
@@ -315,7 +315,7 @@ void frmMain::mnuWindowCascade_Click() {
         const QSize room(std::max(1, space.width() - offset), std::max(1, space.height() - offset));
         frame->setGeometry(QRect(QPoint(offset, offset), frame->size().boundedTo(room)));
         frame->raise();
-        offset += frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame) + 2;
+        offset += shell::CascadeStep(frame);
     }
     if (const DocumentEntry* entry = EntryOf(active_))
         mdiArea_->setActiveSubWindow(entry->frame);

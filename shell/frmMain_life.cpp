@@ -88,6 +88,7 @@ void frmMain::NewDocument() {
     connect(frame, &QObject::destroyed, this, [this, frame] { DocumentClosed(frame); });
     documents_.push_back({document, frame});
     frame->show();
+    placer_.place(frame);
     ActivateDocument(document);
     mdiArea_->setActiveSubWindow(frame);
     // A document without data has its grids disabled, so nothing in it takes
@@ -225,6 +226,7 @@ void frmMain::UnloadDocuments() {
 void frmMain::MDIForm_Unload() {
     Program().Radio.reset();
     SaveSettings();
+    platform::FlushSettings();
 }
 
 // --- settings ---

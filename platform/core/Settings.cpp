@@ -2,27 +2,121 @@
 
 #include "platform/core/NumberText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 #include <QVariant>
 #include <cmath>
+#include <memory>
 
 namespace platform {
 
 namespace {
 
+// Changes that no natural point has written out reach the file once they
+// have rested this long.
+constexpr int QuietWriteMs = 1000;
+
+// The store of the run: one QSettings on the file, so a write costs no more
+// than a change in memory, and every read sees the last value written.
+//
+// QSettings would itself write the whole file at the next pass of the event
+// loop after a change; while a window border is dragged that is after every
+// resize event. Its write waits instead until the changes have rested.
+class RunStore : public QSettings {
+public:
+    explicit RunStore(const QString& path) : QSettings(path, QSettings::IniFormat) {
+        quietWrite_.setSingleShot(true);
+        quietWrite_.setInterval(QuietWriteMs);
+        QObject::connect(&quietWrite_, &QTimer::timeout, this, [this] { sync(); });
+    }
+
+    // Called after every change.
+    void changed() {
+        // The first change of a store that has no file yet creates it at
+        // once, folder and all, so a fresh store is on disk from its first
+        // use on.
+        if (!fileKnown_) {
+            fileKnown_ = true;
+            if (!QFileInfo::exists(fileName())) {
+                QDir().mkpath(QFileInfo(fileName()).absolutePath());
+                sync();
+                return;
+            }
+        }
+        if (QCoreApplication::instance())
+            quietWrite_.start();
+    }
+
+    void flush() {
+        quietWrite_.stop();
+        sync(); // a failed write is not reported
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::UpdateRequest)
+            return true;
+        return QSettings::event(event);
+    }
+
+private:
+    QTimer quietWrite_;
+    bool fileKnown_ = false;
+};
+
 struct StorePlace {
     QString application = QStringLiteral("KG-UV Ferrowind");
     QString folder;
+    std::unique_ptr<RunStore> store;
+    bool exitRoutineAdded = false;
 };
 
 StorePlace& Place() {
     static StorePlace place;
     return place;
 }
+
+// Writes out and lets go of the store; the next use opens it afresh, at the
+// place named then.
+void DropStore() {
+    StorePlace& place = Place();
+    if (!place.store)
+        return;
+    place.store->flush();
+    place.store.reset();
+}
+
+RunStore& Store() {
+    StorePlace& place = Place();
+    if (!place.store) {
+        place.store = std::make_unique<RunStore>(SettingsFilePath());
+        // The store is written out while the application object still
+        // stands, not among the static objects after it.
+        if (QCoreApplication::instance() && !place.exitRoutineAdded) {
+            place.exitRoutineAdded = true;
+            qAddPostRoutine(DropStore);
+        }
+    }
+    return *place.store;
+}
+
+// The store opened on one section for as long as it lives.
+class Section {
+public:
+    explicit Section(const QString& section) : store_(Store()) { store_.beginGroup(section); }
+    ~Section() { store_.endGroup(); }
+    Section(const Section&) = delete;
+    Section& operator=(const Section&) = delete;
+    RunStore* operator->() { return &store_; }
+
+private:
+    RunStore& store_;
+};
 
 // The per-user folder: the generic configuration folder, i.e.
 // $XDG_CONFIG_HOME (normally ~/.config) on Linux, so the store is
@@ -32,20 +126,6 @@ StorePlace& Place() {
 QString UserFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
-
-// A fresh QSettings per call: it rereads the file when it changed, and a
-// test that points the store elsewhere never meets a stale object.
-class Store {
-public:
-    explicit Store(const QString& section) : settings_(SettingsFilePath(), QSettings::IniFormat) {
-        settings_.beginGroup(section);
-    }
-    QSettings& operator*() { return settings_; }
-    QSettings* operator->() { return &settings_; }
-
-private:
-    QSettings settings_;
-};
 
 // Values always travel as QString; a text with commas that was not written
 // by us (hand-edited, unquoted) comes back from QSettings as a list.
@@ -72,6 +152,7 @@ std::optional<int64_t> HexToLong(const QString& digits) {
 } // namespace
 
 void SetSettingsApplication(const QString& application) {
+    DropStore();
     Place().application = application;
 }
 
@@ -80,6 +161,7 @@ QString SettingsApplication() {
 }
 
 void SetSettingsFolder(const QString& folder) {
+    DropStore();
     Place().folder = folder;
 }
 
@@ -88,29 +170,32 @@ QString SettingsFilePath() {
     return QDir(folder).filePath(Place().application + QStringLiteral(".ini"));
 }
 
+void FlushSettings() {
+    if (RunStore* store = Place().store.get())
+        store->flush();
+}
+
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    Store store(section);
+    Section store(section);
     if (!store->contains(key))
         return defaultValue;
     return VariantText(store->value(key));
 }
 
 void SaveSetting(const QString& section, const QString& key, const QString& value) {
-    // QSettings does not create a missing folder (a fresh ~/.config, say).
-    QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());
-    Store store(section);
+    Section store(section);
     store->setValue(key, value);
-    store->sync(); // a failed write is not reported
+    store->changed();
 }
 
 void DeleteSetting(const QString& section, const QString& key) {
-    Store store(section);
+    Section store(section);
     store->remove(key);
-    store->sync();
+    store->changed();
 }
 
 bool HasSetting(const QString& section, const QString& key) {
-    Store store(section);
+    Section store(section);
     return store->contains(key);
 }
 
@@ -165,7 +250,7 @@ namespace {
 
 template <typename T, typename Convert>
 bool ReadInto(const QString& section, const QString& key, T& target, Convert convert) {
-    Store store(section);
+    Section store(section);
     if (!store->contains(key))
         return false;
     const auto value = convert(VariantText(store->value(key)));

@@ -16,11 +16,20 @@ namespace platform {
 // temporary directory; an empty folder means the per-user configuration folder
 // (QStandardPaths::GenericConfigLocation), so on Linux the store is
 // "$XDG_CONFIG_HOME/KG-UV Ferrowind.ini", normally "~/.config/KG-UV Ferrowind.ini".
-// Every write reaches the file at once.
+//
+// One store serves the run: a write changes it in memory and a read sees the
+// last value written. It reaches the file when FlushSettings is called, a
+// second after the last change while the event loop runs, when the folder or
+// application name changes (the old store is written out first), and when
+// the application object goes. The first write to a store that has no file
+// yet creates folder and file at once.
 void SetSettingsApplication(const QString& application);
 QString SettingsApplication();
 void SetSettingsFolder(const QString& folder);
 QString SettingsFilePath();
+// Writes every change out now: called where a user's changes are complete (a
+// settings dialog confirmed, a document window closed, the program's exit).
+void FlushSettings();
 
 // Text value of a key, or defaultValue when the key is missing. Values are
 // kept exactly: trailing blanks, commas, leading "@" and all.

@@ -147,6 +147,9 @@ public:
     void setRowHeight(int row, int twips);
     int colAlignment(int col) const;
     void setColAlignment(int col, int alignment);
+    // The narrowest column width, twips, that shows each of texts whole in
+    // the grid's font.
+    int colWidthToShow(const QStringList& texts) const;
     int cellLeft() const;
     int cellTop() const;
     int cellWidth() const;

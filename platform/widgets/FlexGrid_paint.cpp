@@ -5,9 +5,13 @@
 #include "platform/core/Measures.h"
 #include "platform/widgets/Colors.h"
 
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -124,6 +128,34 @@ private:
     bool focusFrame_ = false;
     QColor normalBack_, normalFore_, fixedBack_, fixedFore_, selBack_, selFore_;
 };
+
+// The text is drawn clipped to the cell less its padding and grid line.
+// Shaping a text is slow, and an option list can run to a thousand texts.
+// The letters' own advances add up to the shaped width give or take kerning,
+// so the texts are shaped in the order of their sums, until a sum falls a
+// letter's width short of the widest shaped so far.
+int FlexGrid::colWidthToShow(const QStringList& texts) const {
+    const QFontMetricsF metrics(font(), viewport());
+    std::vector<std::pair<double, const QString*>> sums;
+    sums.reserve(static_cast<size_t>(texts.size()));
+    for (const QString& text : texts) {
+        double sum = 0;
+        for (const QChar ch : text)
+            sum += metrics.horizontalAdvance(ch);
+        sums.emplace_back(sum, &text);
+    }
+    std::sort(sums.begin(), sums.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
+    const double slack = metrics.averageCharWidth();
+    double widest = 0;
+    for (const auto& [sum, text] : sums) {
+        if (sum + slack <= widest)
+            break;
+        widest = std::max(widest, metrics.horizontalAdvance(*text));
+    }
+    const int pixels = static_cast<int>(std::ceil(widest)) + 2 * TextPaddingPixels + 1;
+    return PixelsToTwips(pixels);
+}
 
 void FlexGrid::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());

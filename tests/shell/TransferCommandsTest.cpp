@@ -16,8 +16,11 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 using radiosim::FrameKind;
@@ -425,4 +428,42 @@ TEST_F(TransferCommandsTest, MenuItemsAndToolbarButtonsRunTheCommands) {
     });
     main->MenuItem(QStringLiteral("mnuEditBandLimits"))->trigger();
     EXPECT_EQ(shown.last(), QStringLiteral("frmBandLimits"));
+}
+
+// In the main window's first-start size, every new window shows its whole
+// title bar: the one a read opens, three from File > New, and the one File >
+// Open makes when no window is left.
+TEST_F(TransferCommandsTest, NewWindowsShowTheirTitleBarsInTheWorkspace) {
+    const QString path = UvdFile();
+    Start(path);
+    ASSERT_EQ(main->size(), QSize(666, 470));
+    const auto expectTitleBarShown = [&](const QString& how) {
+        Settle();
+        QMdiSubWindow* frame = main->MdiArea()->subWindowList(QMdiArea::CreationOrder).constLast();
+        const int titleBar = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+        const QRect bar(frame->geometry().topLeft(), QSize(frame->width(), titleBar));
+        const QRect workspace = main->MdiArea()->viewport()->rect();
+        EXPECT_TRUE(workspace.contains(bar))
+            << how.toStdString() << ": title bar " << bar.x() << "," << bar.y() << " "
+            << bar.width() << "x" << bar.height() << " in " << workspace.width() << "x"
+            << workspace.height();
+    };
+
+    Read();
+    ASSERT_EQ(main->Documents().size(), 2u);
+    expectTitleBarShown(QStringLiteral("read"));
+    for (int i = 1; i <= 3; ++i) {
+        main->mnuFileNew_Click();
+        expectTitleBarShown(QStringLiteral("new %1").arg(i));
+    }
+    // Unchanged windows close without asking; the read one is changed.
+    dialogs.answerMessage(platform::vbNo);
+    while (!main->Documents().empty()) {
+        main->mnuFileClose_Click();
+        Settle();
+    }
+    dialogs.answerOpenFile(path);
+    main->mnuFileOpen_Click();
+    expectTitleBarShown(QStringLiteral("open"));
+    EXPECT_EQ(Captions(), QStringList{path});
 }
