@@ -305,7 +305,8 @@ void frmMain::BuildToolbar() {
         button->setProperty(KeyProperty, key);
         button->setProperty(CaptionProperty, QString::fromLatin1(b.caption));
         button->setToolTip(key);
-        connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        connect(button, &QAction::triggered, this,
+                platform::Guarded([this, key] { tbToolBar_ButtonClick(key); }));
         buttons_[static_cast<size_t>(position)] = button;
     }
     ShowToolbarCaptions();

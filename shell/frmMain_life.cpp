@@ -4,6 +4,7 @@
 #include "document/frmDocument.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "program/clsRadio.h"
@@ -336,10 +337,11 @@ void frmMain::RebuildWindowList() {
         item->setCheckable(true);
         item->setChecked(entry.document == active_);
         QMdiSubWindow* frame = entry.frame;
-        connect(item, &QAction::triggered, this, [this, frame] {
+        const auto activate = [this, frame] {
             if (EntryOf(frame))
                 mdiArea_->setActiveSubWindow(frame);
-        });
+        };
+        connect(item, &QAction::triggered, this, platform::Guarded(activate));
         windowListItems_.push_back(item);
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/widgets/FocusModel.h"
 
+#include "platform/widgets/Application.h"
+
 #include <QApplication>
 #include <exception>
 
@@ -66,7 +68,8 @@ void FocusModel::onQtFocusChanged(QWidget*, QWidget* now) {
     // decides where the focus ends and puts Qt's focus there.
     if (moving_ || !now || !inScope(now))
         return;
-    moveTo(targetOf(now));
+    // Raised from Qt's focus handling: a handler's error is reported here.
+    RunGuarded([&] { moveTo(targetOf(now)); });
 }
 
 bool FocusModel::setFocus(FocusTarget* target) {

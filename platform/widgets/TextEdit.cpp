@@ -2,6 +2,7 @@
 
 #include "platform/core/Codec.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/KeyCodes.h"
@@ -24,7 +25,7 @@ namespace {} // namespace
 TextEdit::TextEdit(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(false); // a drop would bypass MaxLength
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(this, &QLineEdit::textChanged, this, [this] { emit Change(); });
+    connect(this, &QLineEdit::textChanged, this, Guarded([this] { emit Change(); }));
 }
 
 void TextEdit::setMaxLength(int length) {
@@ -130,15 +131,13 @@ void TextEdit::keyPressEvent(QKeyEvent* event) {
     const int originalCode = KeyDownCode(event);
     int keyCode = originalCode;
     if (keyCode != 0) {
-        emit KeyDown(keyCode, ShiftState(event));
-        if (!alive)
+        if (!RunGuarded([&] { emit KeyDown(keyCode, ShiftState(event)); }) || !alive)
             return;
     }
     const int original = KeyAsciiCode(event);
     int keyAscii = original;
     if (keyAscii != 0) {
-        emit KeyPress(keyAscii);
-        if (!alive)
+        if (!RunGuarded([&] { emit KeyPress(keyAscii); }) || !alive)
             return;
     }
     if (original != 0) {
@@ -151,7 +150,7 @@ void TextEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (event->matches(QKeySequence::Paste)) { // Shift+Insert
         event->accept();
-        pasteUnlessRefused(QClipboard::Clipboard);
+        RunGuarded([this] { pasteUnlessRefused(QClipboard::Clipboard); });
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -166,7 +165,7 @@ void TextEdit::typeCharacter(QKeyEvent* event, int original, int keyAscii) {
         return;
     }
     if (keyAscii == AsciiPaste) {
-        pasteLimited();
+        RunGuarded([this] { pasteLimited(); });
         return;
     }
     if (keyAscii == AsciiBackspace && original != AsciiBackspace) {
@@ -180,7 +179,7 @@ void TextEdit::typeCharacter(QKeyEvent* event, int original, int keyAscii) {
 void TextEdit::keyReleaseEvent(QKeyEvent* event) {
     int keyCode = KeyDownCode(event);
     if (keyCode != 0)
-        emit KeyUp(keyCode, ShiftState(event));
+        RunGuarded([&] { emit KeyUp(keyCode, ShiftState(event)); });
     QLineEdit::keyReleaseEvent(event);
 }
 
@@ -189,12 +188,12 @@ void TextEdit::mouseReleaseEvent(QMouseEvent* event) {
         // The selection paste of X11, refused, filtered and limited as any
         // other paste.
         event->accept();
-        pasteUnlessRefused(QClipboard::Selection);
+        RunGuarded([this] { pasteUnlessRefused(QClipboard::Selection); });
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
-        emit Click();
+        RunGuarded([this] { emit Click(); });
 }
 
 // The standard menu's Paste is found by its caption (its own, translated the
@@ -208,7 +207,7 @@ void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
             continue;
         disconnect(item, &QAction::triggered, nullptr, nullptr);
         connect(item, &QAction::triggered, this,
-                [this] { pasteUnlessRefused(QClipboard::Clipboard); });
+                Guarded([this] { pasteUnlessRefused(QClipboard::Clipboard); }));
     }
     ExecPopup(menu.get(), event->globalPos());
 }
