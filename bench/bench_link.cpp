@@ -47,6 +47,7 @@ constexpr int WriteExchanges = 3 + 2 + 510;
 class Bench {
 public:
     explicit Bench(bool paced) : paced_(paced) {
+        previousFolder_ = platform::SettingsFolder();
         platform::SetSettingsFolder(dir_.path());
         clonelink::SetTransferFolderForTests(dir_.path());
         platform::SaveSetting(QStringLiteral("PortMap"), QStringLiteral("COM1"),
@@ -64,7 +65,7 @@ public:
         SetMainForm(nullptr);
         radio_.stop();
         clonelink::SetTransferFolderForTests(QString());
-        platform::SetSettingsFolder(QString());
+        platform::SetSettingsFolder(previousFolder_);
     }
     Bench(const Bench&) = delete;
     Bench& operator=(const Bench&) = delete;
@@ -140,6 +141,7 @@ private:
 
     bool paced_;
     QTemporaryDir dir_;
+    QString previousFolder_;
     radiosim::RadioSim radio_;
     FakeMainWindow main_;
     bool failed_ = false;

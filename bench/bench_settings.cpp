@@ -46,14 +46,16 @@ public:
         QFile file(dir_.filePath(QStringLiteral("KG-UV Ferrowind.ini")));
         if (file.open(QIODevice::WriteOnly))
             file.write(text.toUtf8());
+        previousFolder_ = platform::SettingsFolder();
         platform::SetSettingsFolder(dir_.path());
     }
-    ~UsersStore() { platform::SetSettingsFolder(QString()); }
+    ~UsersStore() { platform::SetSettingsFolder(previousFolder_); }
     UsersStore(const UsersStore&) = delete;
     UsersStore& operator=(const UsersStore&) = delete;
 
 private:
     QTemporaryDir dir_;
+    QString previousFolder_;
 };
 
 // A document window as the shell leaves it: shown, captioned, no file.

@@ -5,11 +5,13 @@
 // No benchmark may wait for a click: a box or dialog that one did not arm an
 // answer for ends the run at once, with the box's text, and a failing status.
 
-#include "program/ProgramValues.h"
+#include "platform/core/Settings.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
+#include "program/ProgramValues.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +32,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     platform::SafeApplication app(argc, argv);
+    // A run never touches the user's own settings.
+    const QTemporaryDir settings;
+    platform::SetSettingsFolder(settings.path());
     ResetProgramValues();
     platform::SetUnexpectedDialogHandler(StopAtUnexpectedDialog);
     benchmark::Initialize(&argc, argv);

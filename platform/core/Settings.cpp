@@ -165,6 +165,10 @@ void SetSettingsFolder(const QString& folder) {
     Place().folder = folder;
 }
 
+QString SettingsFolder() {
+    return Place().folder;
+}
+
 QString SettingsFilePath() {
     const QString folder = Place().folder.isEmpty() ? UserFolder() : Place().folder;
     return QDir(folder).filePath(Place().application + QStringLiteral(".ini"));

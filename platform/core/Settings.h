@@ -26,6 +26,7 @@ namespace platform {
 void SetSettingsApplication(const QString& application);
 QString SettingsApplication();
 void SetSettingsFolder(const QString& folder);
+QString SettingsFolder();
 QString SettingsFilePath();
 // Writes every change out now: called where a user's changes are complete (a
 // settings dialog confirmed, a document window closed, the program's exit).
