@@ -24,7 +24,6 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -112,12 +111,6 @@ void frmDocument::BuildControls() {
     frame2_->hide();
     BuildHexCompare();
 
-    // Sorting engines of the sort and the duplicate check; never shown.
-    for (size_t i = 0; i < lists_.size(); ++i) {
-        lists_[i] = new QListWidget(this);
-        lists_[i]->setObjectName(QStringLiteral("List%1").arg(i + 1));
-        lists_[i]->hide();
-    }
     picChecked_ = new QLabel(this);
     picChecked_->setObjectName(QStringLiteral("picChecked"));
     picChecked_->hide();

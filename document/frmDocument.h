@@ -8,8 +8,9 @@
 // Its operations are spread over files named after what they hold:
 // frmDocument.cpp (window, tabs, life cycle, placement, file operations),
 // frmDocument_grids.cpp (grid construction and column layout),
-// frmDocument_transfer.cpp (grids <-> image), frmDocument_pending.cpp
-// (operations whose code is still to come).
+// frmDocument_transfer.cpp (grids <-> image), frmDocument_sort.cpp (sort and
+// duplicate check), frmDocument_pending.cpp (operations whose code is still to
+// come).
 
 #include "document/DocumentInterface.h"
 
@@ -26,7 +27,6 @@ class clsVUROVA;
 class QCheckBox;
 class QFrame;
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 class frmDocument : public QWidget, public IDocument {
@@ -127,6 +127,9 @@ public:
                   const QString& direction) override;
     void DupCheck(bool& ignoreDifferentTones, bool& ignoreDifferentNames,
                   bool& deleteDuplicates) override;
+    // Removes one memory row: the rows below move up one, the last row ends
+    // empty; the channel numbers stay.
+    void DupCheckDeleteRows(int32_t row);
     QString GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) override;
     int GetLastEmptyRow() override;
     void ImportCSV(const QString& path) override;
@@ -304,7 +307,6 @@ private:
     QPushButton* command12_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
-    std::array<QListWidget*, 3> lists_{};
     QLabel* picChecked_ = nullptr;
     QLabel* picUnchecked_ = nullptr;
 

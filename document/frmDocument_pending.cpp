@@ -1,5 +1,5 @@
 // Operations of the document whose code is still to be written: validation,
-// the editors, row operations, mass edits, sorting, the duplicate check, the
+// the editors, row operations, mass edits, the
 // CSV export, the imports and the hex compare view. Each keeps its place in
 // the document interface and is replaced by its own file when it is written;
 // until then it changes nothing, and the checks report that all is well.
@@ -8,10 +8,6 @@
 
 QString frmDocument::FixTag(const QString& name) const { return name; }
 
-void frmDocument::SortGrid(int32_t /*firstRow*/, int32_t /*lastRow*/, int /*keyIndex*/,
-                           const QString& /*direction*/) {}
-void frmDocument::DupCheck(bool& /*ignoreDifferentTones*/, bool& /*ignoreDifferentNames*/,
-                           bool& /*deleteDuplicates*/) {}
 QString frmDocument::GetExportData(bool& /*includeUnused*/, bool& /*useQuotes*/,
                                    bool& /*leaveOutNumber*/) {
     return QString();

@@ -7,6 +7,7 @@
 #include "document/frmDocument.h"
 
 #include "document/GridGuards.h"
+#include "document/GridRows.h"
 
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/FlexGrid.h"
@@ -27,25 +28,10 @@ int32_t LastMemoryRow(const FlexGrid& grid) {
     return grid.rows() - 1;
 }
 
-QStringList RowTexts(const FlexGrid& grid, int32_t row) {
-    QStringList texts;
-    for (int c = 1; c < grid.cols(); ++c)
-        texts << grid.textMatrix(row, c);
-    return texts;
-}
-
-void SetRowTexts(FlexGrid& grid, int32_t row, const QStringList& texts) {
-    for (int c = 1; c < grid.cols(); ++c)
-        grid.setTextMatrix(row, c, texts.value(c - 1));
-}
-
-void CopyRow(FlexGrid& grid, int32_t from, int32_t to) {
-    SetRowTexts(grid, to, RowTexts(grid, from));
-}
-
-void EmptyRow(FlexGrid& grid, int32_t row) {
-    SetRowTexts(grid, row, QStringList());
-}
+using gridrows::CopyRow;
+using gridrows::EmptyRow;
+using gridrows::RowTexts;
+using gridrows::SetRowTexts;
 
 // Col, Row, ColSel, RowSel in that order, so the current cell ends on the
 // block's first data cell.

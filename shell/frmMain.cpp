@@ -241,8 +241,10 @@ void frmMain::BuildMemoriesTransferMenus() {
     QMenu* memories = AddTopMenu(QStringLiteral("mnuMemories"), QStringLiteral("&Memories"));
     AddItem(memories, QStringLiteral("mnuFind"), QStringLiteral("&Find..."),
             &frmMain::mnuFind_Click);
-    AddItem(memories, QStringLiteral("mnuSort"), QStringLiteral("Sort..."));
-    AddItem(memories, QStringLiteral("mnuDupCheck"), QStringLiteral("Check for &Duplicate Freqs"));
+    AddItem(memories, QStringLiteral("mnuSort"), QStringLiteral("Sort..."),
+            &frmMain::mnuSort_Click);
+    AddItem(memories, QStringLiteral("mnuDupCheck"), QStringLiteral("Check for &Duplicate Freqs"),
+            &frmMain::mnuDupCheck_Click);
     AddSeparator(memories, QStringLiteral("mnusep888"));
     AddItem(memories, QStringLiteral("mnuClearMem"), QStringLiteral("&Clear All Memories"),
             &frmMain::mnuClearMem_Click);

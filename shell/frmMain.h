@@ -12,7 +12,8 @@
 // documents, shut-down, settings, recent files), frmMain_gui.cpp (enabling),
 // frmMain_commands.cpp (menu and toolbar commands), frmMain_forward.cpp (the
 // operations documents and dialogs call), frmMain_clipboard.cpp (the cell
-// clipboard and the column menus), frmMain_find.cpp (find).
+// clipboard and the column menus), frmMain_find.cpp (find), frmMain_sort.cpp
+// (the sort and duplicate-check dialogs).
 
 #include "mainwindow/IMainWindow.h"
 #include "shell/DocumentPlacement.h"
@@ -164,6 +165,8 @@ public:
     void mnuAutoShift_Click();
     void mnuAutoSizeColumns_Click();
     void mnuClearMem_Click();
+    void mnuSort_Click();
+    void mnuDupCheck_Click();
     void mnuabout_Click();
     void mnuWindowCascade_Click();
     void mnuWindowTileHorizontal_Click();
