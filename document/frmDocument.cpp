@@ -3,6 +3,7 @@
 
 #include "document/frmDocument.h"
 
+#include "document/DocumentTexts.h"
 #include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"
@@ -32,10 +33,11 @@ using platform::FlexGrid;
 using platform::Try;
 using platform::MsgBox;
 
+using documenttexts::CrLf;
+
 namespace {
 
 const QString kLoadingCaption = QStringLiteral("Document");
-const QString kCrLf = QStringLiteral("\r\n");
 
 constexpr const char* kTabCaptions[frmDocument::TabCount] = {
     "Main Memories", "Configuration Settings", "VFO Settings", "FM Broadcast Memories",
@@ -345,10 +347,8 @@ void frmDocument::closeEvent(QCloseEvent* event) {
 bool frmDocument::Form_QueryUnload() {
     if (!IsDataChanged())
         return false;
-    const QString prompt = Caption() + kCrLf + kCrLf + QStringLiteral("The ") + ShortName() +
-                           QStringLiteral(" data has changed.") + kCrLf +
-                           QStringLiteral("Do you want to save the changes?");
-    const int answer = MsgBox(prompt, platform::vbYesNoCancel | platform::vbExclamation,
+    const int answer = MsgBox(documenttexts::DataChangedQuestion(Caption()),
+                              platform::vbYesNoCancel | platform::vbExclamation,
                               ShortName() + QStringLiteral(" Ferrowind"));
     if (answer == platform::vbNo)
         return false;
@@ -437,14 +437,14 @@ void frmDocument::ShowError(const QString& text) {
 
 namespace {
 QString OpenError(const QString& path, const QString& reason) {
-    return QStringLiteral("Error opening file: ") + kCrLf + path + kCrLf + reason;
+    return QStringLiteral("Error opening file: ") + CrLf + path + CrLf + reason;
 }
 } // namespace
 
 bool frmDocument::OpenFile(const QString& path) {
     if (path.right(2).toLower() == QStringLiteral("tw")) {
-        MsgBox(QStringLiteral("TW Files must be imported (not opened).") + kCrLf + kCrLf +
-                   QStringLiteral("To import a TW file:") + kCrLf +
+        MsgBox(QStringLiteral("TW Files must be imported (not opened).") + CrLf + CrLf +
+                   QStringLiteral("To import a TW file:") + CrLf +
                    QStringLiteral("Select File -> Import From .TW..."),
                platform::vbInformation, QStringLiteral("Error"));
         return false;

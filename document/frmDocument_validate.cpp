@@ -13,6 +13,7 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 
+#include "document/DocumentTexts.h"
 #include <utility>
 #include <vector>
 
@@ -20,9 +21,6 @@ using platform::FlexGrid;
 namespace fr = FrequencyRules;
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-const QString kWarningTitle = QStringLiteral("Warning");
 
 // The VFO grid's "RX Frequency" row; VFO A in column 1, VFO B in column 2.
 constexpr int VfoRxRow = 2;
@@ -48,7 +46,7 @@ std::vector<fr::ChannelFreqs> MemoryChannelFreqs(const FlexGrid& grid) {
 }
 
 void ShowReport(QWidget* window, const QString& report) {
-    const QString caption = QStringLiteral("Memories with frequencies outside of the band limits:");
+    const QString& caption = documenttexts::OutsideBandLimitsCaption;
     if (IMainWindow* main = MainForm()) {
         main->ShowStatus(caption, report, false);
         return;
@@ -122,19 +120,13 @@ void frmDocument::ApplyAutoShift(int32_t row) {
 bool frmDocument::ValidateAll() {
     bool result = true;
     if (!ValidateBandLimits()) {
-        platform::MsgBox(QStringLiteral("Warning: some memory channels contain frequencies which "
-                                        "are outside of the band limits.") +
-                             kCrLf +
-                             QStringLiteral("These must be corrected before writing to the radio."),
-                         platform::vbOKOnly | platform::vbExclamation, kWarningTitle);
+        platform::MsgBox(documenttexts::OutsideBandLimitsWarning(),
+                         platform::vbOKOnly | platform::vbExclamation, documenttexts::WarningTitle);
         result = false;
     }
     if (!ValidateVFOs()) {
-        platform::MsgBox(
-            QStringLiteral(
-                "Warning: one or both VFO frequencies were outside of the specified band limits.") +
-                kCrLf + QStringLiteral("Default values set."),
-            platform::vbOKOnly | platform::vbExclamation, kWarningTitle);
+        platform::MsgBox(documenttexts::VfoDefaultsWarning(),
+                         platform::vbOKOnly | platform::vbExclamation, documenttexts::WarningTitle);
     }
     QString& report = Program().BandLimitReport;
     if (!report.isEmpty()) {

@@ -14,6 +14,7 @@
 #include "shell/ProgramSettings.h"
 #include "shell/RecentFiles.h"
 
+#include "document/DocumentTexts.h"
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,11 +22,12 @@
 #include <QToolBar>
 #include <algorithm>
 
+using documenttexts::CrLf;
+
 namespace {
 
 const QString UvdFilter = QStringLiteral("KG-UV Files (*.uvd)|*.uvd|All Files (*.*)|*.*");
 const QString TwFilter = QStringLiteral("TW Files (*.tw)|*.tw|All Files (*.*)|*.*");
-const QString CrLf = QStringLiteral("\r\n");
 
 QString ShortName() {
     return clsRadio().ShortName();
@@ -57,10 +59,8 @@ bool frmMain::HasFile(const IDocument* document) const {
 bool frmMain::UnsavedChangesStep() {
     if (!active_->IsDataChanged())
         return true;
-    const QString prompt = active_->Caption() + CrLf + CrLf + QStringLiteral("The ") + ShortName() +
-                           QStringLiteral(" data has changed.") + CrLf +
-                           QStringLiteral("Do you want to save the changes?");
-    switch (platform::MsgBox(prompt, platform::vbYesNoCancel | platform::vbExclamation)) {
+    switch (platform::MsgBox(documenttexts::DataChangedQuestion(active_->Caption()),
+                             platform::vbYesNoCancel | platform::vbExclamation)) {
     case platform::vbYes:
         // A save the user asked for that did not happen ends the command.
         return SaveData();

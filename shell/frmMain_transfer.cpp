@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 
 #include "document/DocumentInterface.h"
+#include "document/DocumentTexts.h"
 #include "link/frmCommPort.h"
 #include "link/frmReadRadio.h"
 #include "link/frmWriteRadio.h"
@@ -13,12 +14,7 @@
 #include "program/ProgramValues.h"
 #include "shell/frmBandLimits.h"
 
-namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
-const QString WarningTitle = QStringLiteral("Warning");
-
-} // namespace
+namespace {} // namespace
 
 void frmMain::ShowBandLimitReport(const QString& caption) {
     QString& report = Program().BandLimitReport;
@@ -74,16 +70,10 @@ void frmMain::mnuEditBandLimits_Click() {
         platform::ExecModal(&dialog);
     }
     if (!document->ValidateBandLimits())
-        platform::MsgBox(QStringLiteral("Warning: some memory channels contain frequencies which "
-                                        "are outside of the band limits.") +
-                             CrLf +
-                             QStringLiteral("These must be corrected before writing to the radio."),
-                         platform::vbOKOnly | platform::vbExclamation, WarningTitle);
+        platform::MsgBox(documenttexts::OutsideBandLimitsWarning(),
+                         platform::vbOKOnly | platform::vbExclamation, documenttexts::WarningTitle);
     if (!document->ValidateVFOs())
-        platform::MsgBox(
-            QStringLiteral(
-                "Warning: one or both VFO frequencies were outside of the specified band limits.") +
-                CrLf + QStringLiteral("Default values set."),
-            platform::vbOKOnly | platform::vbExclamation, WarningTitle);
-    ShowBandLimitReport(QStringLiteral("Memories with frequencies outside of the band limits:"));
+        platform::MsgBox(documenttexts::VfoDefaultsWarning(),
+                         platform::vbOKOnly | platform::vbExclamation, documenttexts::WarningTitle);
+    ShowBandLimitReport(documenttexts::OutsideBandLimitsCaption);
 }
