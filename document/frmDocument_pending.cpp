@@ -1,6 +1,6 @@
 // Operations of the document whose code is still to be written: validation,
 // the editors, row operations, mass edits, the
-// CSV export, the imports and the hex compare view. Each keeps its place in
+// imports and the hex compare view. Each keeps its place in
 // the document interface and is replaced by its own file when it is written;
 // until then it changes nothing, and the checks report that all is well.
 
@@ -8,10 +8,6 @@
 
 QString frmDocument::FixTag(const QString& name) const { return name; }
 
-QString frmDocument::GetExportData(bool& /*includeUnused*/, bool& /*useQuotes*/,
-                                   bool& /*leaveOutNumber*/) {
-    return QString();
-}
 void frmDocument::ImportCSV(const QString& /*path*/) {}
 void frmDocument::TravelPlus(const QString& /*path*/) {}
 
