@@ -191,7 +191,8 @@ void frmMain::BuildFileMenu() {
             &frmMain::mnuExportTW_Click);
     AddSeparator(m, QStringLiteral("mnuSepTW"));
     AddItem(m, QStringLiteral("mnuIMport"), QStringLiteral("&Import From .CSV..."));
-    AddItem(m, QStringLiteral("mnuExportWizard"), QStringLiteral("&Export to .CSV..."));
+    AddItem(m, QStringLiteral("mnuExportWizard"), QStringLiteral("&Export to .CSV..."),
+            &frmMain::mnuExportWizard_Click);
     AddSeparator(m, QStringLiteral("mnuTpeSep"));
     AddItem(m, QStringLiteral("mnuImportTPE"), QStringLiteral("Import from TravelPlus .TPE..."));
     AddSeparator(m, QStringLiteral("mnusep3"));

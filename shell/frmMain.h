@@ -158,6 +158,7 @@ public:
     void mnuFileSaveAs_Click();
     void mnuImportTW_Click();
     void mnuExportTW_Click();
+    void mnuExportWizard_Click();
     void mnuexit_Click();
     void mnuMRU_Click(int index);
     void mnuViewToolbar_Click();

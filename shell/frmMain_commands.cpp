@@ -13,6 +13,7 @@
 #include "shell/DocumentPlacement.h"
 #include "shell/ProgramSettings.h"
 #include "shell/RecentFiles.h"
+#include "shell/frmExportCSV.h"
 
 #include "document/DocumentTexts.h"
 #include <QAction>
@@ -191,6 +192,13 @@ void frmMain::mnuExportTW_Click() {
     } catch (const platform::RuntimeError& e) {
         platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
     }
+}
+
+void frmMain::mnuExportWizard_Click() {
+    if (!active_)
+        return;
+    frmExportCSV dialog(this);
+    platform::ExecModal(&dialog);
 }
 
 void frmMain::mnuexit_Click() {
