@@ -4,6 +4,7 @@
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/core/WholeFile.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/Dialogs.h"
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 
@@ -42,26 +42,6 @@ void Place(QWidget* control, int left, int top, int width, int height) {
 // A name without any "." (its folders included) is given ".csv".
 QString WithCsvExtension(const QString& path) {
     return path.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".csv");
-}
-
-[[noreturn]] void RaiseWriteError(const QString& reason) {
-    throw platform::RuntimeError(platform::ErrPathFileAccess,
-                                 platform::StandardDescription(platform::ErrPathFileAccess) +
-                                     QStringLiteral(" (") + reason + QStringLiteral(")"));
-}
-
-// Writes the whole file or nothing: a temporary file renamed over the old
-// one, written unbuffered so that a failing write is seen before the rename.
-void WriteExportFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        RaiseWriteError(reason);
-    }
-    if (!file.commit())
-        RaiseWriteError(file.errorString());
 }
 
 } // namespace
@@ -130,7 +110,7 @@ void frmExportCSV::Command4_Click() {
     if (path.isEmpty())
         return;
     try {
-        WriteExportFile(path, csv::ExportFileBytes(ExportData()));
+        platform::WriteWholeFile(path, csv::ExportFileBytes(ExportData()));
     } catch (const platform::RuntimeError& e) {
         platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
         return;
