@@ -76,6 +76,7 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     platform::FocusModel::Attach(this);
     BuildControls();
     ConnectEditingEvents();
+    ConnectHexCompare();
     Form_Load();
 }
 
@@ -171,6 +172,8 @@ void frmDocument::Form_Load() {
 void frmDocument::SSTab1_Click(int /*previousTab*/) {
     ShowTabContent();
     EnableTabCommands();
+    if (sstab1_->tab() == HexTab)
+        EnterHexTab();
 }
 
 // Grid i for tab i (0 to 3), every other grid and the hex frame hidden.
@@ -332,7 +335,7 @@ void frmDocument::Form_DblClick() {
 void frmDocument::CloseMe() { Frame()->close(); }
 
 void frmDocument::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && Form_QueryUnload()) {
+    if (!unloaded_ && (HoldCloseWhileHexBusy(false) || Form_QueryUnload())) {
         event->ignore();
         return;
     }

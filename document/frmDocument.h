@@ -9,8 +9,8 @@
 // frmDocument.cpp (window, tabs, life cycle, placement, file operations),
 // frmDocument_grids.cpp (grid construction and column layout),
 // frmDocument_transfer.cpp (grids <-> image), frmDocument_sort.cpp (sort and
-// duplicate check), frmDocument_pending.cpp (operations whose code is still to
-// come).
+// duplicate check), frmDocument_hex.cpp (the hex compare view),
+// frmDocument_pending.cpp (operations whose code is still to come).
 
 #include "document/DocumentInterface.h"
 
@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,7 @@ public:
     static constexpr int VfoGrid = 2;
     static constexpr int FmGrid = 3;
     static constexpr int BandGrid = 4;
+    static constexpr int HexTab = 8;
 
     // Builds the window and runs its load: caption "Document", an empty image
     // that counts as not loaded, the grids built, tabs 4 to 8 hidden.
@@ -144,7 +146,11 @@ public:
     // The window became the active document: EnableGUI when it holds data,
     // else InitGUI.
     void Form_Activate() override;
-    bool QueryUnload() override { return !Form_QueryUnload(); }
+    bool QueryUnload() override {
+        if (HoldCloseWhileHexBusy(true))
+            return false;
+        return !Form_QueryUnload();
+    }
     void Unload() override {
         if (!unloaded_)
             Form_Unload();
@@ -197,6 +203,18 @@ public:
     QFrame* Frame3() const { return frame3_; }
     platform::FlexGrid* HexGridA() const { return hexGridA_; }
     platform::FlexGrid* HexGridB() const { return hexGridB_; }
+    QCheckBox* chkBinary() const { return chkBinary_; }
+    QPushButton* Command8() const { return command8_; }
+    QPushButton* Command10() const { return command10_; }
+    QPushButton* Command11() const { return command11_; }
+    QPushButton* Command12() const { return command12_; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label2() const { return label2_; }
+
+    // --- hex compare view (frmDocument_hex.cpp) ---
+    bool BinaryMode = false;
+    bool HexTextColumn = false;
+    bool HexSelSyncing = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -284,6 +302,33 @@ private:
     QStringList ConfigOptions(int row) const;
     QStringList VfoOptions(int row) const;
 
+    // frmDocument_hex.cpp: the hex compare view.
+    void ConnectHexCompare();
+    void EnterHexTab();
+    void chkBinary_Click();
+    void Command8_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void HexGridA_Scroll();
+    void HexGridB_Scroll();
+    void HexGridA_SelChange();
+    void HexGridB_SelChange();
+    // Runs one request of the view unless another is under way; a close held
+    // meanwhile is carried out afterwards.
+    void RunHexRequest(const std::function<void()>& request);
+    // True when a close (of the window, or of the program when exiting) came
+    // while a request runs: it is held until the request ends.
+    bool HoldCloseWhileHexBusy(bool exiting);
+    // The steps below let the event loop run; each returns false when the
+    // document was destroyed meanwhile, and then touches nothing more.
+    bool FillHexCurrent();
+    bool FillHex(platform::FlexGrid& grid, QLabel& label, const QString& source);
+    bool CompareHexGrids();
+    bool OpenHexFile(platform::FlexGrid& grid, QLabel& label);
+    void FollowTopRow(const platform::FlexGrid& from, platform::FlexGrid& to);
+    void FollowCurrentCell(const platform::FlexGrid& from, platform::FlexGrid& to);
+
     void ShowTabContent();
     static const clsRadio& Radio();
     static QString ShortName();
@@ -321,6 +366,12 @@ private:
 
     bool wheelHooked_ = false;
     bool unloaded_ = false;
+    // The hex view's request under way, and the closes it holds.
+    bool hexBusy_ = false;
+    bool hexCloseHeld_ = false;
+    bool hexExitHeld_ = false;
+    // Set while one hex grid sets the other's top row.
+    bool hexScrollSyncing_ = false;
     // Placement read at load, applied to the MDI frame once there is one.
     int storedState_ = 0;
     int storedWidth_ = 0;

@@ -1,8 +1,7 @@
 // Operations of the document whose code is still to be written: validation,
-// the editors, row operations, mass edits, the
-// imports and the hex compare view. Each keeps its place in
-// the document interface and is replaced by its own file when it is written;
-// until then it changes nothing, and the checks report that all is well.
+// the editors, row operations, mass edits and the imports. Each keeps its
+// place in the document interface and is replaced by its own file when it is
+// written; until then it changes nothing, and the checks report that all is well.
 
 #include "document/frmDocument.h"
 
@@ -10,8 +9,3 @@ QString frmDocument::FixTag(const QString& name) const { return name; }
 
 void frmDocument::ImportCSV(const QString& /*path*/) {}
 void frmDocument::TravelPlus(const QString& /*path*/) {}
-
-void frmDocument::InitHexGrids() {}
-void frmDocument::FillHexGrid() {}
-void frmDocument::FillHexGridA(const QString& /*source*/) {}
-void frmDocument::FillHexGridB(const QString& /*source*/) {}

@@ -3,6 +3,7 @@
 #include "platform/core/Measures.h"
 #include "platform/widgets/Application.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -53,6 +54,14 @@ frmProgress::frmProgress(QWidget* parent)
 
 void frmProgress::Command1_Click() {
     hide();
+}
+
+// A closed window is deleted later; from now on the next step opens a new
+// one, instead of showing this one again only to lose it halfway.
+void frmProgress::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    if (event->isAccepted() && TheProgressWindow() == this)
+        TheProgressWindow().clear();
 }
 
 void frmProgress::ShowStep(const QString& text, int value) {

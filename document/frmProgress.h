@@ -23,6 +23,9 @@ public:
 
     static frmProgress* Instance(QWidget* parent = nullptr);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void Command1_Click();
 

@@ -122,6 +122,23 @@ TEST(ProgressWindow, CancelHidesOnlyUntilTheNextStep) {
     window->close();
 }
 
+TEST(ProgressWindow, AClosedWindowIsNeverShownAgain) {
+    QPointer<frmProgress> closed = frmProgress::Instance();
+    closed->ShowStep(QStringLiteral("Reading..."), 10);
+    closed->close();
+    // The closed window is deleted at the next turn of the event loop; a step
+    // shows a new one that outlives that turn.
+    frmProgress* next = frmProgress::Instance();
+    EXPECT_NE(next, closed.data());
+    QPointer<frmProgress> shown = next;
+    next->ShowStep(QStringLiteral("Comparing..."), 20);
+    WaitUntil([&] { return closed.isNull(); }, 1000);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(frmProgress::Instance(), shown.data());
+    shown->close();
+}
+
 TEST(AboutWindow, TitleVersionAndOk) {
     EXPECT_EQ(frmAbout::VersionText(QStringLiteral("1.0.10")), QStringLiteral("Version 1.0.10"));
     EXPECT_EQ(frmAbout::VersionText(QStringLiteral("01.00.010")), QStringLiteral("Version 1.0.10"));
