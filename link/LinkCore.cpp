@@ -139,7 +139,7 @@ bool LinkCore::portOpen() const {
 
 void LinkCore::send(const QByteArray& frame) {
     port_->output(frame);
-    statusOutput(TxLine(getTime(), frame));
+    Statusoutput(TxLine(getTime(), frame));
 }
 
 bool LinkCore::waitForBytes(int count) {
@@ -157,7 +157,7 @@ bool LinkCore::waitForBytes(int count) {
 
 QByteArray LinkCore::receive() {
     const QByteArray bytes = port_->input();
-    statusOutput(RxLine(getTime(), bytes));
+    Statusoutput(RxLine(getTime(), bytes));
     return bytes;
 }
 
@@ -166,13 +166,13 @@ QByteArray LinkCore::readBuffer() {
 }
 
 void LinkCore::logNoResponse() {
-    statusOutput(NoResponseLine(getTime()));
+    Statusoutput(NoResponseLine(getTime()));
 }
 
 void LinkCore::logBufferDump() {
     if (!port_->portOpen())
         return;
-    statusOutput(BufferDumpLine(port_->input()));
+    Statusoutput(BufferDumpLine(port_->input()));
 }
 
 // --- pauses and yields ---
@@ -235,7 +235,7 @@ void LinkCore::writeLogLine(const QString& text) {
         throw platform::RuntimeError(platform::ErrPathFileAccess);
 }
 
-void LinkCore::statusOutput(const QString& text) {
+void LinkCore::Statusoutput(const QString& text) {
     if (details_) {
         details_->moveCursor(QTextCursor::End);
         details_->insertPlainText(text + QStringLiteral("\n"));

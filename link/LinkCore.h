@@ -141,7 +141,7 @@ public:
     void startClock();
     QString getTime() const;
     // One line to the details box and the log.
-    void statusOutput(const QString& text);
+    void Statusoutput(const QString& text);
     void updateProgress(int max, int value, bool showPercent, const QString& label,
                         const QString& suffix = QString());
 
@@ -149,7 +149,7 @@ public:
     static int SavedPort();
     static bool AutoDetectOn();
     // True when the radio answered on port; the port is then left open.
-    bool testPort(int port);
+    bool TestPort(int port);
     // The search before a transfer: the saved port, then (when detection is
     // on) every other port 1-16. True with the port open; false after the
     // final error text is shown and logged.

@@ -30,7 +30,7 @@ bool LinkCore::AutoDetectOn() {
     return platform::TextToDouble(stored).value_or(1.0) == 1.0;
 }
 
-bool LinkCore::testPort(int port) {
+bool LinkCore::TestPort(int port) {
     const int tries = port == SavedPort() ? SavedPortTries : OtherPortTries;
     for (int attempt = 1; attempt <= tries; ++attempt) {
         if (attempt > 1) {
@@ -46,9 +46,9 @@ bool LinkCore::testPort(int port) {
             opened = false;
             openError = e;
         }
-        statusOutput(texts::AttemptingOnPort + QString::number(port));
+        Statusoutput(texts::AttemptingOnPort + QString::number(port));
         if (!opened) {
-            statusOutput(platform::ErrorText(openError));
+            Statusoutput(platform::ErrorText(openError));
             closePort();
             return false;
         }
@@ -73,11 +73,11 @@ bool LinkCore::probeOnce(int port) {
         const QByteArray answer = receive();
         const ProbeAnswer verdict = ClassifyProbeAnswer(answer);
         if (verdict == ProbeAnswer::Refused) {
-            statusOutput(texts::InvalidProbeAnswer);
+            Statusoutput(texts::InvalidProbeAnswer);
             return false;
         }
         if (verdict == ProbeAnswer::AcceptedWithId)
-            statusOutput(texts::RadioIdPrefix + RadioModel());
+            Statusoutput(texts::RadioIdPrefix + RadioModel());
         platform::SaveSetting(SettingsSection, CommPortKey, QString::number(port));
         return true;
     } catch (const platform::RuntimeError&) {
@@ -89,23 +89,23 @@ bool LinkCore::findRadio() {
     updateProgress(100, 0, false, texts::Attempting);
     const int saved = SavedPort();
     startClock();
-    if (testPort(saved))
+    if (TestPort(saved))
         return true;
     if (!AutoDetectOn()) {
         updateProgress(100, 100, false, texts::NoResponseOnSelected);
-        statusOutput(texts::NoResponseOnSelected);
+        Statusoutput(texts::NoResponseOnSelected);
         return false;
     }
     updateProgress(100, 0, true, texts::Detecting, texts::Complete);
     yield();
     for (int p = platform::FirstPortNumber; p <= platform::LastPortNumber; ++p) {
-        if (p != saved && testPort(p))
+        if (p != saved && TestPort(p))
             return true;
         updateProgress(100, Percent(p, platform::LastPortNumber), true, texts::Detecting,
                        texts::Complete);
     }
     updateProgress(100, 100, false, texts::RadioNotFound);
-    statusOutput(texts::RadioNotFound);
+    Statusoutput(texts::RadioNotFound);
     return false;
 }
 

@@ -6,11 +6,9 @@
 #include "link/WindowGeometry.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/RuntimeError.h"
-#include "platform/widgets/Application.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 using clonelink::LinkCore;
 using clonelink::TwipsRect;
@@ -25,71 +23,34 @@ const QString Downloaded = QStringLiteral("Data downloaded successfully!");
 constexpr int ReceiveWindowMs = 1000;
 constexpr double IdentityPauseMs = 50;
 constexpr double ClosePauseMs = 1000;
-constexpr int ErrObjectNotSet = 91;
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(clonelink::ArialFont(9.75, true));
-    label->setGeometry(rect);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    return button;
-}
-
-IMainWindow& mainWindow() {
-    IMainWindow* main = MainForm();
-    if (!main)
-        throw platform::RuntimeError(
-            ErrObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
-    return *main;
-}
 
 } // namespace
 
 frmReadRadio::frmReadRadio(QWidget* parent)
-    : QDialog(parent),
-      label1_(makeLabel(this, "Label1",
+    : TransferWindow(parent),
+      label1_(makeLabel("Label1",
                         QStringLiteral("1. Be sure the cable is connected and the radio is"),
-                        TwipsRect(120, 180, 4980, 480))),
-      label3_(
-          makeLabel(this, "Label3", QStringLiteral("powered on."), TwipsRect(360, 450, 4500, 285))),
-      label2_(makeLabel(this, "Label2", QStringLiteral("2. Click the Read button"),
-                        TwipsRect(120, 885, 5145, 285))),
-      command1_(
-          makeButton(this, "Command1", QStringLiteral("Read"), TwipsRect(1028, 1440, 1455, 375))),
-      command2_(makeButton(this, "Command2", QStringLiteral("&Cancel"),
-                           TwipsRect(3188, 1440, 1455, 375))),
-      tbflood_(new clonelink::ProgressBox(this)), text1_(new QPlainTextEdit(this)), core_(nullptr),
+                        TwipsRect(120, 180, 4980, 480), clonelink::ArialFont(9.75, true))),
+      label3_(makeLabel("Label3", QStringLiteral("powered on."), TwipsRect(360, 450, 4500, 285),
+                        clonelink::ArialFont(9.75, true))),
+      label2_(makeLabel("Label2", QStringLiteral("2. Click the Read button"),
+                        TwipsRect(120, 885, 5145, 285), clonelink::ArialFont(9.75, true))),
       buffer_(clonelink::RadioImageSize, '\0') {
-    setObjectName(QStringLiteral("frmReadRadio"));
-    setWindowTitle(QStringLiteral("Read From KG-UV"));
-    // The details box lies below the client area: it takes every status line
-    // but is never in view.
-    setFixedSize(platform::TwipsToPixels(5670), platform::TwipsToPixels(2445));
+    clonelink::TransferWindowSetup setup;
+    setup.objectName = "frmReadRadio";
+    setup.title = QStringLiteral("Read From KG-UV");
+    setup.command1Text = QStringLiteral("Read");
+    setup.command1Rect = TwipsRect(1028, 1440, 1455, 375);
+    setup.command2Rect = TwipsRect(3188, 1440, 1455, 375);
+    setup.tbfloodRect = TwipsRect(60, 1980, 5505, 375);
+    setup.text1Rect = TwipsRect(120, 2580, 5445, 3150);
+    setup.options.receiveWindowMs = ReceiveWindowMs;
+    setup.options.timeBase = clonelink::TimeBase::TimeOfDay;
+    setup.options.logName = QStringLiteral("read.log");
+    setup.options.statusIgnoresErrors = false;
+    build(setup);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setWordWrap(true);
-    tbflood_->setFont(clonelink::ArialFont(9.75, true));
-    tbflood_->setGeometry(TwipsRect(60, 1980, 5505, 375));
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(TwipsRect(120, 2580, 5445, 3150));
-
-    clonelink::LinkOptions options;
-    options.receiveWindowMs = ReceiveWindowMs;
-    options.timeBase = clonelink::TimeBase::TimeOfDay;
-    options.logName = QStringLiteral("read.log");
-    options.statusIgnoresErrors = false;
-    core_ = new LinkCore(options, text1_, tbflood_, this);
-
-    connect(command1_, &QPushButton::clicked, this,
-            platform::Guarded([this] { Command1_Click(); }));
-    connect(command2_, &QPushButton::clicked, this,
-            platform::Guarded([this] { Command2_Click(); }));
 }
 
 frmReadRadio::~frmReadRadio() = default;
@@ -104,15 +65,6 @@ void frmReadRadio::Command1_Click() {
     } catch (const platform::RuntimeError& e) {
         LinkCore::ShowErrorBox(e);
     }
-}
-
-void frmReadRadio::Command2_Click() {
-    reject();
-}
-
-void frmReadRadio::reject() {
-    core_->abandon();
-    QDialog::reject();
 }
 
 void frmReadRadio::PreRead() {
@@ -158,9 +110,9 @@ frmReadRadio::Outcome frmReadRadio::transfer() {
         return Outcome::TimedOut;
     core_->delay(IdentityPauseMs);
     const QString model = clonelink::ModelText(core_->receive());
-    core_->statusOutput(clonelink::texts::RadioIdPrefix + model);
+    core_->Statusoutput(clonelink::texts::RadioIdPrefix + model);
     if (model != clonelink::RadioModel()) {
-        core_->statusOutput(InvalidRadioId);
+        core_->Statusoutput(InvalidRadioId);
         core_->setTimedOut(false);
         core_->updateProgress(100, 100, false, InvalidRadioId);
         core_->closePort();
@@ -202,7 +154,7 @@ bool frmReadRadio::exchange(const QByteArray& frame, int count, QByteArray* repl
 
 void frmReadRadio::handOver() {
     core_->updateProgress(100, 100, false, Downloaded);
-    IMainWindow& main = mainWindow();
+    IMainWindow& main = RequireMainForm();
     main.Sbyt(QByteArray(buffer_));
     main.EnableGUI();
     main.FillGrid();
@@ -211,7 +163,7 @@ void frmReadRadio::handOver() {
 
 void frmReadRadio::timeOutPath() {
     core_->setTimedOut(false);
-    core_->statusOutput(NoResponse);
+    core_->Statusoutput(NoResponse);
     core_->updateProgress(100, 100, false, NoResponse);
     core_->logBufferDump();
     core_->closePort();
@@ -221,7 +173,7 @@ void frmReadRadio::runtimeErrorPath(const platform::RuntimeError& error) {
     const QString line = platform::ErrorText(error);
     // A log that fails here has already failed once; the box still tells.
     try {
-        core_->statusOutput(line);
+        core_->Statusoutput(line);
     } catch (const platform::RuntimeError&) {
     }
     try {

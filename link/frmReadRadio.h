@@ -4,23 +4,17 @@
 // complete read reaches the document; the window closes itself one second
 // after success and stays open after every failure.
 
+#include "link/TransferWindow.h"
+
 #include <QByteArray>
-#include <QDialog>
 
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace platform {
 class RuntimeError;
 }
 
-namespace clonelink {
-class LinkCore;
-class ProgressBox;
-} // namespace clonelink
-
-class frmReadRadio : public QDialog {
+class frmReadRadio : public clonelink::TransferWindow {
     Q_OBJECT
 public:
     explicit frmReadRadio(QWidget* parent = nullptr);
@@ -29,21 +23,11 @@ public:
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
     QLabel* Label3() const { return label3_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
-    clonelink::ProgressBox* tbflood() const { return tbflood_; }
-    QPlainTextEdit* Text1() const { return text1_; }
-    clonelink::LinkCore& link() const { return *core_; }
-
-    // Cancel, the close box and Esc: the running command ends silently at its
-    // next wait, pause or yield, and the window closes.
-    void reject() override;
 
 private:
     enum class Outcome { Complete, TimedOut, Refused };
 
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click() override;
     void PreRead();
     bool ReadFromVurova();
     Outcome transfer();
@@ -58,10 +42,5 @@ private:
     QLabel* label1_;
     QLabel* label3_;
     QLabel* label2_;
-    QPushButton* command1_;
-    QPushButton* command2_;
-    clonelink::ProgressBox* tbflood_;
-    QPlainTextEdit* text1_;
-    clonelink::LinkCore* core_;
     QByteArray buffer_;
 };

@@ -18,7 +18,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 using clonelink::LinkCore;
 using clonelink::TwipsRect;
@@ -64,30 +63,6 @@ constexpr int ReceiveWindowMs = 250;
 constexpr int WakeUpTries = 4;
 constexpr double IdentityPauseMs = 50;
 constexpr double ClosePauseMs = 1000;
-constexpr int ErrObjectNotSet = 91;
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(QFont(QStringLiteral("Arial")));
-    label->setGeometry(rect);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    return button;
-}
-
-IMainWindow& mainWindow() {
-    IMainWindow* main = MainForm();
-    if (!main)
-        throw platform::RuntimeError(
-            ErrObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
-    return *main;
-}
 
 // Any number other than 0 writes the limits unasked; a value that is no
 // number reads as the default.
@@ -100,41 +75,28 @@ bool alwaysWriteLimits() {
 } // namespace
 
 frmWriteRadio::frmWriteRadio(QWidget* parent)
-    : QDialog(parent),
-      label1_(makeLabel(this, "Label1",
+    : TransferWindow(parent),
+      label1_(makeLabel("Label1",
                         QStringLiteral("1. Be sure the cable is connected and the radio is"),
-                        TwipsRect(120, 180, 4980, 240))),
-      label3_(
-          makeLabel(this, "Label3", QStringLiteral("powered on."), TwipsRect(360, 450, 4500, 225))),
-      label4_(makeLabel(this, "Label4", QStringLiteral("2. Click the Write button "),
-                        TwipsRect(135, 900, 5145, 285))),
-      command1_(
-          makeButton(this, "Command1", QStringLiteral("&Write"), TwipsRect(998, 1470, 1410, 375))),
-      command2_(makeButton(this, "Command2", QStringLiteral("&Cancel"),
-                           TwipsRect(3218, 1470, 1455, 375))),
-      tbflood_(new clonelink::ProgressBox(this)), text1_(new QPlainTextEdit(this)), core_(nullptr) {
-    setObjectName(QStringLiteral("frmWriteRadio"));
-    setWindowTitle(QStringLiteral("Write To KG-UV"));
-    // The details box lies below the client area: it takes every status line
-    // but is never in view.
-    setFixedSize(platform::TwipsToPixels(5670), platform::TwipsToPixels(2445));
-    tbflood_->setFont(clonelink::ArialFont(9.75, true));
-    tbflood_->setGeometry(TwipsRect(90, 1965, 5505, 375));
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setGeometry(TwipsRect(90, 2475, 5505, 3240));
-
-    clonelink::LinkOptions options;
-    options.receiveWindowMs = ReceiveWindowMs;
-    options.timeBase = clonelink::TimeBase::Counter;
-    options.logName = QStringLiteral("write.log");
-    options.statusIgnoresErrors = true;
-    core_ = new LinkCore(options, text1_, tbflood_, this);
-
-    connect(command1_, &QPushButton::clicked, this,
-            platform::Guarded([this] { Command1_Click(); }));
-    connect(command2_, &QPushButton::clicked, this,
-            platform::Guarded([this] { Command2_Click(); }));
+                        TwipsRect(120, 180, 4980, 240), QFont(QStringLiteral("Arial")))),
+      label3_(makeLabel("Label3", QStringLiteral("powered on."), TwipsRect(360, 450, 4500, 225),
+                        QFont(QStringLiteral("Arial")))),
+      label4_(makeLabel("Label4", QStringLiteral("2. Click the Write button "),
+                        TwipsRect(135, 900, 5145, 285), QFont(QStringLiteral("Arial")))) {
+    clonelink::TransferWindowSetup setup;
+    setup.objectName = "frmWriteRadio";
+    setup.title = QStringLiteral("Write To KG-UV");
+    setup.command1Text = QStringLiteral("&Write");
+    setup.command1Rect = TwipsRect(998, 1470, 1410, 375);
+    setup.command2Rect = TwipsRect(3218, 1470, 1455, 375);
+    setup.tbfloodRect = TwipsRect(90, 1965, 5505, 375);
+    setup.text1Rect = TwipsRect(90, 2475, 5505, 3240);
+    setup.text1ScrollBarAlwaysOn = true;
+    setup.options.receiveWindowMs = ReceiveWindowMs;
+    setup.options.timeBase = clonelink::TimeBase::Counter;
+    setup.options.logName = QStringLiteral("write.log");
+    setup.options.statusIgnoresErrors = true;
+    build(setup);
 }
 
 frmWriteRadio::~frmWriteRadio() = default;
@@ -148,15 +110,6 @@ void frmWriteRadio::Command1_Click() {
     } catch (const platform::RuntimeError& e) {
         LinkCore::ShowErrorBox(e);
     }
-}
-
-void frmWriteRadio::Command2_Click() {
-    reject();
-}
-
-void frmWriteRadio::reject() {
-    core_->abandon();
-    QDialog::reject();
 }
 
 // --- start of a command ---
@@ -182,7 +135,7 @@ void frmWriteRadio::PreRead() {
 }
 
 void frmWriteRadio::takeImage() {
-    mainWindow().SetWriteBytes();
+    RequireMainForm().SetWriteBytes();
     image_ = Program().CloneWriteBuffer;
     image_.resize(clonelink::RadioImageSize);
 }
@@ -199,7 +152,7 @@ void frmWriteRadio::WriteToVurova() {
     try {
         ending = sequence();
     } catch (const platform::RuntimeError& e) {
-        core_->statusOutput(platform::ErrorText(e));
+        core_->Statusoutput(platform::ErrorText(e));
         core_->updateProgress(100, 100, false,
                               QStringLiteral("ERROR ") + QString::number(e.number()));
         core_->closeLog();
@@ -220,17 +173,17 @@ frmWriteRadio::Ending frmWriteRadio::sequence() {
     if (!GetRadioID() || !Exchange06())
         return Ending::Failed;
     if (alwaysWriteLimits()) {
-        core_->statusOutput(texts::AlwaysWrite);
+        core_->Statusoutput(texts::AlwaysWrite);
         return WriteMemory(true) ? Ending::Written : Ending::Failed;
     }
     if (!ReadBandLimits() || !Exchange06())
         return Ending::Failed;
-    IMainWindow& main = mainWindow();
+    IMainWindow& main = RequireMainForm();
     fileBandLimits_.clear();
     for (int i = 0; i < clonelink::BandLimitEntries; ++i)
         fileBandLimits_.append(main.GetBandLimit(i));
     if (!clonelink::BandLimitsDiffer(radioBandLimits_, fileBandLimits_)) {
-        core_->statusOutput(texts::LimitsMatch);
+        core_->Statusoutput(texts::LimitsMatch);
         return WriteMemory(false) ? Ending::Written : Ending::Failed;
     }
     return writeAfterPrompt();
@@ -238,20 +191,20 @@ frmWriteRadio::Ending frmWriteRadio::sequence() {
 
 frmWriteRadio::Ending frmWriteRadio::writeAfterPrompt() {
     if (askToWriteLimits()) {
-        core_->statusOutput(texts::UserWrites);
+        core_->Statusoutput(texts::UserWrites);
         return handshake() && WriteMemory(true) ? Ending::Written : Ending::Failed;
     }
-    core_->statusOutput(texts::UserKeeps);
+    core_->Statusoutput(texts::UserKeeps);
     QStringList radioLimits = radioBandLimits_;
-    if (!mainWindow().CheckBandLimits(radioLimits)) {
-        core_->statusOutput(texts::CheckFailed);
-        core_->statusOutput(texts::WriteAborted);
+    if (!RequireMainForm().CheckBandLimits(radioLimits)) {
+        core_->Statusoutput(texts::CheckFailed);
+        core_->Statusoutput(texts::WriteAborted);
         platform::MsgBox(texts::checkFailedBox(), platform::vbExclamation | platform::vbOKOnly,
                          QString());
         return Ending::Refused;
     }
-    core_->statusOutput(texts::CheckPassed);
-    core_->statusOutput(texts::SkippingLimits);
+    core_->Statusoutput(texts::CheckPassed);
+    core_->Statusoutput(texts::SkippingLimits);
     return handshake() && WriteMemory(false) ? Ending::Written : Ending::Failed;
 }
 
@@ -300,7 +253,7 @@ bool frmWriteRadio::GetRadioID() {
             return false;
         }
         const QString identity = clonelink::ModelText(answer);
-        core_->statusOutput(clonelink::texts::RadioIdPrefix + identity);
+        core_->Statusoutput(clonelink::texts::RadioIdPrefix + identity);
         if (identity != clonelink::RadioModel()) {
             fail(texts::InvalidRadioId, texts::InvalidRadioId);
             return false;
@@ -324,7 +277,7 @@ bool frmWriteRadio::Exchange06() {
 
 bool frmWriteRadio::ReadBandLimits() {
     return step([this] {
-        core_->statusOutput(texts::ReadingLimits);
+        core_->Statusoutput(texts::ReadingLimits);
         core_->send(clonelink::ReadBlockCommand(clonelink::BandLimitBlockAddress));
         if (!core_->waitForBytes(clonelink::ReadBlockReplySize))
             return noResponse();
@@ -381,12 +334,12 @@ bool frmWriteRadio::noResponse() {
 }
 
 void frmWriteRadio::fail(const QString& text, const QString& barText) {
-    core_->statusOutput(text);
+    core_->Statusoutput(text);
     core_->updateProgress(100, 100, false, barText);
 }
 
 void frmWriteRadio::reportError(const platform::RuntimeError& error) {
-    core_->statusOutput(platform::ErrorText(error));
+    core_->Statusoutput(platform::ErrorText(error));
     core_->updateProgress(100, 100, false,
                           QStringLiteral("ERROR ") + QString::number(error.number()));
     LinkCore::ShowErrorBox(error);

@@ -5,25 +5,19 @@
 // complete write and after a refused band-limit check; after any other
 // failure it stays open for another try.
 
+#include "link/TransferWindow.h"
+
 #include <QByteArray>
-#include <QDialog>
 #include <QStringList>
 #include <functional>
 
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace platform {
 class RuntimeError;
 }
 
-namespace clonelink {
-class LinkCore;
-class ProgressBox;
-} // namespace clonelink
-
-class frmWriteRadio : public QDialog {
+class frmWriteRadio : public clonelink::TransferWindow {
     Q_OBJECT
 public:
     explicit frmWriteRadio(QWidget* parent = nullptr);
@@ -32,25 +26,15 @@ public:
     QLabel* Label1() const { return label1_; }
     QLabel* Label3() const { return label3_; }
     QLabel* Label4() const { return label4_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
-    clonelink::ProgressBox* tbflood() const { return tbflood_; }
-    QPlainTextEdit* Text1() const { return text1_; }
-    clonelink::LinkCore& link() const { return *core_; }
 
     // The limits of the last comparison, in band-limit table order.
     const QStringList& RadioBandLimits() const { return radioBandLimits_; }
     const QStringList& FileBandLimits() const { return fileBandLimits_; }
 
-    // Cancel, the close box and Esc: the running command ends silently at its
-    // next wait, pause or yield, and the window closes.
-    void reject() override;
-
 private:
     enum class Ending { Written, Failed, Refused };
 
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click() override;
     void PreRead();
     void takeImage();
     void writeImageFile() const;
@@ -76,11 +60,6 @@ private:
     QLabel* label1_;
     QLabel* label3_;
     QLabel* label4_;
-    QPushButton* command1_;
-    QPushButton* command2_;
-    clonelink::ProgressBox* tbflood_;
-    QPlainTextEdit* text1_;
-    clonelink::LinkCore* core_;
     QByteArray image_;
     QStringList radioBandLimits_;
     QStringList fileBandLimits_;

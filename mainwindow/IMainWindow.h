@@ -69,4 +69,7 @@ public:
 
 // The one main window; null until the shell (or a test) sets it.
 IMainWindow* MainForm();
+// The main window for a caller that cannot go on without one: raises
+// run-time error 91 while none is set.
+IMainWindow& RequireMainForm();
 void SetMainForm(IMainWindow* mainWindow);

@@ -73,14 +73,6 @@ int ValueOf(const QString& text) {
     return static_cast<int>(platform::Val(text));
 }
 
-IMainWindow& Main() {
-    IMainWindow* main = MainForm();
-    if (!main)
-        throw platform::RuntimeError(
-            91, QStringLiteral("Object variable or With block variable not set"));
-    return *main;
-}
-
 } // namespace
 
 namespace bandlimits {
@@ -190,13 +182,13 @@ void frmBandLimits::Form_Load() {
 }
 
 void frmBandLimits::LoadLimits() {
-    IMainWindow& main = Main();
+    IMainWindow& main = RequireMainForm();
     for (int k = 0; k < bandlimits::BoxCount; ++k)
         Text1(k)->setText(main.GetBandLimit(bandlimits::IndexOfBox.at(static_cast<size_t>(k))));
 }
 
 void frmBandLimits::SaveLimits() {
-    IMainWindow& main = Main();
+    IMainWindow& main = RequireMainForm();
     for (int k = 0; k < bandlimits::BoxCount; ++k)
         main.SetBandLimit(bandlimits::IndexOfBox.at(static_cast<size_t>(k)), Text1(k)->text());
 }

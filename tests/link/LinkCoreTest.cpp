@@ -67,7 +67,7 @@ TEST_F(LinkCoreTest, CancelEndsTheCommandSilently) {
         core->send(clonelink::IdentifyCommand());
         core->waitForBytes(7);
         reachedEnd = true;
-        core->statusOutput("after the wait");
+        core->Statusoutput("after the wait");
     });
     EXPECT_TRUE(ran);
     EXPECT_FALSE(reachedEnd);
@@ -117,8 +117,8 @@ TEST_F(LinkCoreTest, LogIsRecreatedWithWindowsLineEndsAndSingleByteText) {
     WriteFileBytes(tempPath("read.log"), "old contents\r\n");
     core = makeCore();
     core->openLog();
-    core->statusOutput(QString::fromUtf8("Radio ID: KG\u00e9"));
-    core->statusOutput("second");
+    core->Statusoutput(QString::fromUtf8("Radio ID: KG\u00e9"));
+    core->Statusoutput("second");
     core->closeLog();
     EXPECT_EQ(ReadFileBytes(tempPath("read.log")), "Radio ID: KG\xe9\r\nsecond\r\n");
     EXPECT_EQ(details.toPlainText(), QString::fromUtf8("Radio ID: KG\u00e9\nsecond\n"));
@@ -127,7 +127,7 @@ TEST_F(LinkCoreTest, LogIsRecreatedWithWindowsLineEndsAndSingleByteText) {
 TEST_F(LinkCoreTest, LogLineThatCannotBeWritten) {
     core = makeCore();
     try {
-        core->statusOutput("no log open");
+        core->Statusoutput("no log open");
         ADD_FAILURE() << "the read window's status line hid its failure";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), 52);
@@ -138,7 +138,7 @@ TEST_F(LinkCoreTest, LogLineThatCannotBeWritten) {
     write.logName = "write.log";
     write.statusIgnoresErrors = true;
     const auto writeCore = makeCore(write);
-    writeCore->statusOutput("skipped in the log");
+    writeCore->Statusoutput("skipped in the log");
     EXPECT_TRUE(details.toPlainText().endsWith("skipped in the log\n"));
 }
 

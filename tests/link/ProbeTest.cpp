@@ -224,7 +224,7 @@ TEST_F(ProbeTest, SilentSavedPortAtFullSpeed) {
     core->startClock();
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(core->testPort(1));
+    EXPECT_FALSE(core->TestPort(1));
     const qint64 elapsed = timer.elapsed();
     core->closeLog();
     EXPECT_GE(elapsed, 4 * 1000 + 3 * 2500);
