@@ -1,5 +1,6 @@
 #include "shell/frmColCaption.h"
 
+#include "platform/core/Measures.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/TextFit.h"
 #include "shell/frmColumns.h"
@@ -16,6 +17,7 @@ frmColCaption::frmColCaption(frmColumns* columns, const QString& caption)
 
     text1_ = new QLineEdit(caption, this);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setMinimumWidth(platform::TwipsToPixels(3000));
     text1_->setSelection(0, static_cast<int>(caption.size()));
     // Enter in the box reaches the dialog, which presses its default button.
     command6_ = new QPushButton(QStringLiteral("&OK"), this);

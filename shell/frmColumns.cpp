@@ -82,10 +82,12 @@ frmColumns::frmColumns(QWidget* parent)
             platform::Guarded([this] { Command5_Click(); }));
     platform::UseDesignPointSize(this);
     LoadColumns();
-    // Room for every row and both shown columns, with the frame.
-    grid_->setFixedSize(platform::TwipsToPixels(3300) + 2 * grid_->frameWidth() + 1,
+    // The whole list is in view: every row and both shown columns.
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setFixedSize(platform::TwipsToPixels(3300) + 2 * grid_->frameWidth() + 2,
                         ListRows * platform::TwipsToPixels(grid_->rowHeight(0)) +
-                            2 * grid_->frameWidth() + 1);
+                            2 * grid_->frameWidth() + 2);
 }
 
 bool frmColumns::IsChecked(int row) const {
@@ -99,6 +101,9 @@ void frmColumns::LoadColumns() {
     // The record number only tells SaveAll which record a row belongs to.
     grid_->setColWidth(RecordColumn, 0);
     grid_->setRows(ListRows);
+    // Without fixed rows and columns the list starts at its first cell.
+    grid_->setTopRow(0);
+    grid_->setLeftCol(0);
     grid_->setRedraw(false);
     const auto& table = Program().ColumnTable;
     for (int k = 1; k < ColumnCount; ++k) {
@@ -106,6 +111,10 @@ void frmColumns::LoadColumns() {
         const int r = column.Order - 1;
         grid_->setTextMatrix(r, CaptionColumn, column.Caption);
         grid_->setTextMatrix(r, RecordColumn, QString::number(k));
+        // Each mark is set through the current cell, so the last record's
+        // row stays current.
+        grid_->setRow(r);
+        grid_->setCol(MarkColumn);
         grid_->setCellPicture(r, MarkColumn, column.Visible ? picChecked_ : picUnchecked_);
     }
     grid_->setRedraw(true);
