@@ -10,6 +10,7 @@
 #include "platform/widgets/Colors.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/ListEdit.h"
+#include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
 #include "shell/ColorSwatch.h"
@@ -275,4 +276,23 @@ TEST_F(GridLooksTest, AStoredFontValueThatDoesNotConvertIsSkippedAtStart) {
         Settle();
         platform::DeleteSetting(SettingsSection, key);
     }
+}
+
+// A cell the image refuses (ANI ID "12 34", error 13) stops SaveGrid; the
+// rebuild after the dialog would put the image's values over the user's
+// edits, so the command ends at the refusal, the grids as they were.
+TEST_F(GridLooksTest, ARefusedCellEndsOptionsAndColumnSettingsBeforeTheirDialog) {
+    StartWith(2);
+    IDocument* document = main->Documents().front();
+    document->MSFlexGrid1(1)->setTextMatrix(17, 2, QStringLiteral("12 34"));
+    document->MSFlexGrid1(0)->setTextMatrix(9, GridColumnOf(ColName), QStringLiteral("EDITED"));
+    for (QAction* command : {main->mnuOptions(), main->mnuColumnSettings()}) {
+        dialogs.answerMessage(platform::vbOK);
+        command->trigger();
+        Settle();
+        EXPECT_EQ(dialogs.messages().last(), QStringLiteral("Error 13: Type mismatch"));
+        EXPECT_EQ(document->MSFlexGrid1(1)->textMatrix(17, 2), QStringLiteral("12 34"));
+        EXPECT_EQ(Cell(document, 9, ColName), QStringLiteral("EDITED"));
+    }
+    EXPECT_EQ(dialogs.messages().size(), 2);
 }
