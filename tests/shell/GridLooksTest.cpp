@@ -51,19 +51,20 @@ protected:
     }
     // colors: the answers of the colour dialogs the dialog opens.
     using Colors = std::vector<std::optional<int32_t>>;
-    void RunOptions(const std::function<void(frmOptions&)>& work, const Colors& colors = {}) {
-        dialogs.runModal([work](QDialog& d) { work(static_cast<frmOptions&>(d)); });
+    // Runs the command; work drives its dialog once shown.
+    template <typename Dialog>
+    void Run(QAction* command, const std::function<void(Dialog&)>& work, const Colors& colors) {
+        dialogs.runModal([work](QDialog& d) { work(static_cast<Dialog&>(d)); });
         for (const auto& color : colors)
             dialogs.answerColor(color);
-        main->mnuOptions()->trigger();
+        command->trigger();
         Settle();
     }
+    void RunOptions(const std::function<void(frmOptions&)>& work, const Colors& colors = {}) {
+        Run(main->mnuOptions(), work, colors);
+    }
     void RunGridColors(const std::function<void(frmGridColors&)>& work, const Colors& colors = {}) {
-        dialogs.runModal([work](QDialog& d) { work(static_cast<frmGridColors&>(d)); });
-        for (const auto& color : colors)
-            dialogs.answerColor(color);
-        main->mnuGridColors()->trigger();
-        Settle();
+        Run(main->mnuGridColors(), work, colors);
     }
     // The editors' and the hex grids' colours, which the colour command leaves.
     static QList<int32_t> UncolouredParts(IDocument* document) {
