@@ -3,6 +3,7 @@
 
 #include "document/frmDocument.h"
 
+#include "document/GridFont.h"
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
@@ -106,25 +107,6 @@ void SetHeader(FlexGrid& grid, const char* c0, const char* c1, const char* c2) {
     grid.setTextMatrix(0, 0, Label(c0));
     grid.setTextMatrix(0, 1, Label(c1));
     grid.setTextMatrix(0, 2, Label(c2));
-}
-
-// The grid font as the program keeps it: four texts. A text that does not
-// convert is a type mismatch, as for any conversion the program makes.
-QFont GridFontFromSettings() {
-    const ProgramValues& p = Program();
-    const auto size = platform::TextToDouble(p.GridFontSize);
-    const auto bold = platform::TextToBool(p.GridFontBold);
-    const auto italic = platform::TextToBool(p.GridFontItalic);
-    if (!size || !bold || !italic || *size <= 0)
-        throw platform::RuntimeError(platform::ErrTypeMismatch);
-    QFont font(p.GridFontName);
-    // A face this system lacks (the classic bitmap fonts) falls back to a
-    // fixed-pitch one, not to whatever the default is.
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(*size);
-    font.setBold(*bold);
-    font.setItalic(*italic);
-    return font;
 }
 
 // Whole-number width read from the store into target; a value that does not
@@ -380,13 +362,10 @@ void frmDocument::SaveSettings() {
     }
     SetColWidths();
     const auto& table = Program().ColumnTable;
-    for (int n = 1; n < ColumnCount; ++n) {
-        const ColumnInfo& column = table[static_cast<size_t>(n)];
-        platform::SaveInt(kGrid0Settings, QStringLiteral("ColWid%1").arg(n), column.Width);
-        platform::SaveBool(SettingsSection, QStringLiteral("Visible%1").arg(n), column.Visible);
-        platform::SaveInt(SettingsSection, QStringLiteral("Order%1").arg(n), column.Order);
-        platform::SaveSetting(SettingsSection, QStringLiteral("Caption%1").arg(n), column.Caption);
-    }
+    for (int n = 1; n < ColumnCount; ++n)
+        platform::SaveInt(kGrid0Settings, QStringLiteral("ColWid%1").arg(n),
+                          table[static_cast<size_t>(n)].Width);
+    SaveColumnLayout();
     for (int g = ConfigGrid; g <= BandGrid; ++g) {
         const QString section = QStringLiteral("Grid%1Settings").arg(g);
         const FlexGrid& grid = *grids_[static_cast<size_t>(g)];

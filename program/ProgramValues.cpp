@@ -1,6 +1,7 @@
 #include "program/ProgramValues.h"
 
 #include "platform/core/Measures.h"
+#include "platform/core/Settings.h"
 #include "program/clsRadio.h"
 
 namespace {
@@ -98,4 +99,14 @@ int LogicalColumnAt(int32_t gridColumn) {
         if (table[k].Order == gridColumn)
             return k;
     return 0;
+}
+
+void SaveColumnLayout() {
+    const auto& table = Program().ColumnTable;
+    for (int n = 1; n < ColumnCount; ++n) {
+        const ColumnInfo& column = table[static_cast<size_t>(n)];
+        platform::SaveBool(SettingsSection, QStringLiteral("Visible%1").arg(n), column.Visible);
+        platform::SaveInt(SettingsSection, QStringLiteral("Order%1").arg(n), column.Order);
+        platform::SaveSetting(SettingsSection, QStringLiteral("Caption%1").arg(n), column.Caption);
+    }
 }

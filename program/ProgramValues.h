@@ -108,6 +108,11 @@ void InitProgramSettings();
 void SetColumnCaptions();
 void SetColumnWidths();
 
+// Writes "Visible" & k, "Order" & k and "Caption" & k of records 1..10 into
+// section "Settings", so that a document loaded later reads the table back as
+// the open ones show it.
+void SaveColumnLayout();
+
 // Grid column of logical column k (1..10) and back (0 when no record has it).
 int32_t GridColumnOf(int logicalColumn);
 int LogicalColumnAt(int32_t gridColumn);

@@ -1,5 +1,6 @@
 #include "shell/ProgramSettings.h"
 
+#include "document/GridFont.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 #include "program/ProgramValues.h"
@@ -8,16 +9,25 @@ namespace shell {
 
 namespace {
 
+// A font text that does not convert is skipped, as any stored value is: the
+// documents build their grids in this font and would stop at it.
+void ReadFontText(const QString& key, QString& target, const QString& defaultValue,
+                  bool (*converts)(const QString&)) {
+    const QString text = platform::GetSetting(SettingsSection, key, defaultValue);
+    if (converts(text))
+        target = text;
+}
+
 void ReadGridAppearance(ProgramValues& p) {
     using platform::GetSetting;
     p.GridFontName =
         GetSetting(SettingsSection, QStringLiteral("SysFontName"), QStringLiteral("FIXEDSYS"));
-    p.GridFontItalic =
-        GetSetting(SettingsSection, QStringLiteral("SysFontItalic"), QStringLiteral("False"));
-    p.GridFontBold =
-        GetSetting(SettingsSection, QStringLiteral("SysFontBold"), QStringLiteral("False"));
-    p.GridFontSize =
-        GetSetting(SettingsSection, QStringLiteral("SysFontSize"), QStringLiteral("8"));
+    ReadFontText(QStringLiteral("SysFontItalic"), p.GridFontItalic, QStringLiteral("False"),
+                 IsGridFontStyleText);
+    ReadFontText(QStringLiteral("SysFontBold"), p.GridFontBold, QStringLiteral("False"),
+                 IsGridFontStyleText);
+    ReadFontText(QStringLiteral("SysFontSize"), p.GridFontSize, QStringLiteral("8"),
+                 IsGridFontSizeText);
     platform::ReadInt32(SettingsSection, QStringLiteral("SysBackColor"), p.GridBackColor,
                         platform::ColorWindowBackground);
     platform::ReadInt32(SettingsSection, QStringLiteral("SysForeColor"), p.GridForeColor,

@@ -226,10 +226,14 @@ void frmMain::BuildEditViewSettingsMenus() {
         ->setChecked(true);
 
     QMenu* settings = AddTopMenu(QStringLiteral("mnuSettings"), QStringLiteral("&Settings"));
-    AddItem(settings, QStringLiteral("mnuGridFont"), QStringLiteral("Grid &Font..."));
-    AddItem(settings, QStringLiteral("mnuGridColors"), QStringLiteral("Grid &Colors..."));
-    AddItem(settings, QStringLiteral("mnuColumnSettings"), QStringLiteral("&Column Settings..."));
-    AddItem(settings, QStringLiteral("mnuOptions"), QStringLiteral("&Options..."));
+    AddItem(settings, QStringLiteral("mnuGridFont"), QStringLiteral("Grid &Font..."),
+            &frmMain::mnuGridFont_Click);
+    AddItem(settings, QStringLiteral("mnuGridColors"), QStringLiteral("Grid &Colors..."),
+            &frmMain::mnuGridColors_Click);
+    AddItem(settings, QStringLiteral("mnuColumnSettings"), QStringLiteral("&Column Settings..."),
+            &frmMain::mnuColumnSettings_Click);
+    AddItem(settings, QStringLiteral("mnuOptions"), QStringLiteral("&Options..."),
+            &frmMain::mnuOptions_Click);
     AddSeparator(settings, QStringLiteral("mnusepgrid"));
     AddCheckItem(settings, QStringLiteral("mnuAutoShift"), QStringLiteral("Use Auto-&Shift"),
                  &frmMain::mnuAutoShift_Click);

@@ -13,7 +13,8 @@
 // frmMain_commands.cpp (menu and toolbar commands), frmMain_forward.cpp (the
 // operations documents and dialogs call), frmMain_clipboard.cpp (the cell
 // clipboard and the column menus), frmMain_find.cpp (find), frmMain_sort.cpp
-// (the sort and duplicate-check dialogs).
+// (the sort and duplicate-check dialogs), frmMain_looks.cpp (grid font,
+// colours, column settings, options).
 
 #include "mainwindow/IMainWindow.h"
 #include "shell/DocumentPlacement.h"
@@ -180,6 +181,12 @@ public:
     void mnuEditBandLimits_Click();
     void mnuReadMe_Click();
     void mnuFind_Click();
+    void mnuGridFont_Click();
+    void mnuGridColors_Click();
+    void mnuColumnSettings_Click();
+    void mnuOptions_Click();
+    // Colours grids 0-6 of every document in the grid colours.
+    void SetColors();
     void tbToolBar_ButtonClick(const QString& key);
 
     // --- cell clipboard (frmMain_clipboard.cpp) ---
@@ -294,6 +301,12 @@ private:
     void RunIgnoringErrors(const std::function<void()>& work);
     // The active document's current grid, or nullptr.
     platform::FlexGrid* CurrentGrid() const;
+
+    // Grid looks and options (frmMain_looks.cpp).
+    // SaveGrid on every document; false at the first that stopped.
+    bool SaveEveryGrid();
+    // Initgrid and FillGrid on every document.
+    void RebuildEveryGrid();
 
     // Transfer commands (frmMain_transfer.cpp).
     // Shows BandLimitReport without its final comma, when it holds any.

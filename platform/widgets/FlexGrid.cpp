@@ -182,6 +182,15 @@ void FlexGrid::setCellForeColor(int row, int col, int32_t color) {
     repaint();
 }
 
+QImage FlexGrid::cellPicture(int row, int col) const {
+    return cellAt(row, col)->picture;
+}
+
+void FlexGrid::setCellPicture(int row, int col, const QImage& picture) {
+    cellRef(row, col).picture = picture;
+    repaint();
+}
+
 // --- selection -------------------------------------------------------------
 
 void FlexGrid::select(const Selection& next) {

@@ -97,7 +97,7 @@ public:
     void setFixedRows(int fixedRows);
     int fixedCols() const { return fixedCols_; }
     void setFixedCols(int fixedCols);
-    // Empties every cell's text and colours; shape and measures stay.
+    // Empties every cell's text, colours and picture; shape and measures stay.
     void clear();
 
     // Cell texts and colours.
@@ -114,6 +114,11 @@ public:
     void setCellBackColor(int32_t color) { setCellBackColor(row_, col_, color); }
     int32_t cellForeColor() const { return cellForeColor(row_, col_); }
     void setCellForeColor(int32_t color) { setCellForeColor(row_, col_, color); }
+
+    // A cell's picture, drawn centred over its background and under its
+    // text; a null image is none.
+    QImage cellPicture(int row, int col) const;
+    void setCellPicture(int row, int col, const QImage& picture);
 
     // Current cell and selection.
     int row() const { return row_; }
@@ -221,6 +226,7 @@ private:
         QString text;
         int32_t back = 0;
         int32_t fore = 0;
+        QImage picture;
     };
     struct Selection {
         int row, col, rowSel, colSel;

@@ -95,6 +95,11 @@ private:
         }
         painter_.fillRect(rect, back);
         paintLines(rect, fixed);
+        if (!cell.picture.isNull()) {
+            QRect target(QPoint(0, 0), cell.picture.size());
+            target.moveCenter(rect.center());
+            painter_.drawImage(target, cell.picture);
+        }
         if (!cell.text.isEmpty()) {
             painter_.setPen(fore);
             const QRect textRect = rect.adjusted(TextPaddingPixels, 0, -TextPaddingPixels - 1, -1);

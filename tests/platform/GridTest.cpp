@@ -430,6 +430,25 @@ TEST_F(GridTest, CellColoursDefaultToZero) {
     EXPECT_EQ(grid->cellBackColor(3, 3), 0);
 }
 
+// A 4 by 4 red square in the 100 by 20 pixel cell (2, 3): its centre is red,
+// the cell's corners are not, and clear() takes it away.
+TEST_F(GridTest, ACellPictureIsDrawnCentredAndClearedWithTheCells) {
+    QImage square(4, 4, QImage::Format_RGB32);
+    square.fill(Qt::red);
+    grid->setCellPicture(2, 3, square);
+    EXPECT_EQ(grid->cellPicture(2, 3), square);
+    EXPECT_TRUE(grid->cellPicture(2, 2).isNull());
+    const QImage drawn = grid->picture();
+    const QPoint cell(3 * 100, 2 * 20);
+    for (const QPoint& centre : {QPoint(48, 8), QPoint(51, 11)})
+        EXPECT_EQ(drawn.pixelColor(cell + centre), QColor(Qt::red)) << centre.x();
+    for (const QPoint& outside : {QPoint(46, 10), QPoint(53, 10), QPoint(50, 6), QPoint(50, 13)})
+        EXPECT_NE(drawn.pixelColor(cell + outside), QColor(Qt::red)) << outside.x();
+    grid->clear();
+    EXPECT_TRUE(grid->cellPicture(2, 3).isNull());
+    EXPECT_THROW(grid->setCellPicture(30, 0, square), RuntimeError);
+}
+
 TEST_F(GridTest, PictureShowsTheWholeGrid) {
     const QImage image = grid->picture();
     EXPECT_EQ(image.width(), 6 * 100);
