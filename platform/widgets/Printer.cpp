@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -101,8 +102,12 @@ Printer& Printer::Current() {
 bool Printer::choose(QWidget* parent) {
     const PrinterState before(*printer_);
     printer_->setPageOrientation(QPageLayout::Landscape);
-    if (ChoosePrinter(parent, *printer_))
+    if (ChoosePrinter(parent, *printer_)) {
+        // Every page prints, whatever range the dialog may have offered.
+        printer_->setPrintRange(QPrinter::AllPages);
+        printer_->setPageRanges(QPageRanges());
         return true;
+    }
     before.restore(*printer_);
     return false;
 }

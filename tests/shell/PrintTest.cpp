@@ -245,14 +245,26 @@ TEST_F(PrintTest, HiddenColumnsPrintAndMovedOnesKeepTheirScreenPlace) {
 
 TEST_F(PrintTest, DialogOpensInLandscapeOnTheLastChoiceAndCancelKeepsIt) {
     Open();
-    const QString first = Print(QPageLayout::Portrait, QStringLiteral("first.pdf"));
+    // A page range chosen in the dialog does not cut the job short.
+    const QString first = tempPath(QStringLiteral("first.pdf"));
+    dialogs.answerPrint(true, [first](QPrinter& printer) {
+        printer.setOutputFileName(first);
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+    });
+    main->mnuPrint()->trigger();
     ASSERT_EQ(PdfPageCount(first), 6);
+    // Nor does it reach a printer's spooler, which would honour it.
+    QPrinter& device = platform::Printer::Current().device();
+    EXPECT_EQ(device.printRange(), QPrinter::AllPages);
+    EXPECT_TRUE(device.pageRanges().isEmpty());
     const QString cancelled =
         Print(QPageLayout::Portrait, QStringLiteral("cancelled.pdf"), /*accept=*/false);
     EXPECT_FALSE(QFileInfo::exists(cancelled));
-    ASSERT_EQ(offered.size(), 2u);
-    EXPECT_EQ(offered[1].first, QPageLayout::Landscape);
-    EXPECT_EQ(offered[1].second, first);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].first, QPageLayout::Landscape);
+    EXPECT_EQ(offered[0].second, first);
     // Cancel put back the printer the first print chose, portrait included.
     const platform::Printer& printer = platform::Printer::Current();
     EXPECT_EQ(printer.name(), first);
