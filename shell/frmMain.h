@@ -39,7 +39,7 @@ class QToolBar;
 namespace platform {
 class FlexGrid;
 class Printer;
-}
+} // namespace platform
 
 // The accessor of a menu or item, named after it.
 #define FERROWIND_TOP_MENU(name)                                                                   \

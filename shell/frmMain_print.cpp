@@ -27,7 +27,7 @@ constexpr int PortraitRowsPerPage = 55;
 constexpr int PrintRowHeight = 345;
 
 // Twips by logical column of the column table.
-constexpr std::array<int, ColumnCount> MemoryPrintWidths = {510, 1110, 1250, 1250, 870, 870,
+constexpr std::array<int, ColumnCount> MemoryPrintWidths = {510,  1110, 1250, 1250, 870, 870,
                                                             1230, 870,  870,  1110, 5000};
 
 struct SectionPage {

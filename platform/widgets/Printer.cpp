@@ -22,7 +22,6 @@ namespace {
 
 constexpr double TwipsPerPoint = 20.0;
 constexpr double TwipsPerInch = 1440.0;
-constexpr int ErrPrinter = 482;
 
 bool g_noPrinter = false;
 
@@ -35,9 +34,8 @@ std::unique_ptr<Printer>& CurrentPrinter() {
 struct PrinterState {
     explicit PrinterState(const QPrinter& printer)
         : format(printer.outputFormat()), name(printer.printerName()),
-          file(printer.outputFileName()), layout(printer.pageLayout()),
-          copies(printer.copyCount()), duplex(printer.duplex()), color(printer.colorMode()),
-          source(printer.paperSource()) {}
+          file(printer.outputFileName()), layout(printer.pageLayout()), copies(printer.copyCount()),
+          duplex(printer.duplex()), color(printer.colorMode()), source(printer.paperSource()) {}
 
     void restore(QPrinter& printer) const {
         if (format == QPrinter::NativeFormat) {
@@ -225,11 +223,11 @@ QFont Printer::deviceFont() const {
 
 QPainter& Printer::page() {
     if (!painter_)
-        throw RuntimeError(ErrPrinter, QStringLiteral("Printer error"));
+        throw RuntimeError(ErrPrinter);
     if (pageDue_) {
         pageDue_ = false;
         if (!printer_->newPage())
-            throw RuntimeError(ErrPrinter, QStringLiteral("Printer error"));
+            throw RuntimeError(ErrPrinter);
     }
     return *painter_;
 }
@@ -255,8 +253,7 @@ double Printer::textWidth(const QString& text) const {
     return QFontMetricsF(deviceFont(), printer_.get()).horizontalAdvance(text);
 }
 
-void Printer::paintPicture(const FlexGrid& grid, double x, double y, double width,
-                           double height) {
+void Printer::paintPicture(const FlexGrid& grid, double x, double y, double width, double height) {
     if (width <= 0 || height <= 0) {
         const QSizeF size = grid.pictureSize();
         width = size.width();

@@ -54,8 +54,7 @@ TEST_F(ReportPrintTest, OneLineOnOnePageAtTheOrigin) {
     EXPECT_EQ(call.file.defaultExt, QStringLiteral("pdf"));
     ASSERT_EQ(PdfPageCount(pdf), 1);
     ExpectFirstWordAtOrigin(pdf, 1, QStringLiteral("Duplicates:"));
-    EXPECT_EQ(PdfPageLines(pdf, 1).join(' ').simplified(),
-              QStringLiteral("Duplicates: 17, 40, 5"));
+    EXPECT_EQ(PdfPageLines(pdf, 1).join(' ').simplified(), QStringLiteral("Duplicates: 17, 40, 5"));
 }
 
 TEST_F(ReportPrintTest, ALongReportGoesOnAtTheOriginOfTheNextPage) {
@@ -95,8 +94,7 @@ TEST_F(ReportPrintTest, CancelPrintsNothingAndAnExistingFileIsAskedAbout) {
 
     dialogs.cancelSaveFile();
     window->mnuPrint()->trigger();
-    EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files),
-              QStringList({"new.pdf", "old.pdf"}));
+    EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files), QStringList({"new.pdf", "old.pdf"}));
 }
 
 TEST_F(ReportPrintTest, AFileThatCannotBeWrittenIsReportedAndNotMade) {

@@ -29,8 +29,8 @@ constexpr double LetterWidth = 12240;
 constexpr double PortraitScaleX = 11400.0 / 14940.0;
 constexpr double PortraitScaleY = 13950.0 / 18975.0;
 // Print widths by logical column.
-constexpr std::array<double, 11> PrintWidths = {510, 1110, 1250, 1250, 870, 870,
-                                                1230, 870, 870, 1110, 5000};
+constexpr std::array<double, 11> PrintWidths = {510,  1110, 1250, 1250, 870, 870,
+                                                1230, 870,  870,  1110, 5000};
 
 class PrintTest : public ShellTest {
 protected:
@@ -103,7 +103,7 @@ protected:
     // their row.
     void ExpectTable(const QString& pdf, double scaleX, double scaleY) {
         const QList<PdfWord> words = PdfPageWords(pdf, 1);
-        const QStringList captions = {"#",      "Name", "RX",   "TX",  "Decode",     "Encode",
+        const QStringList captions = {"#",      "Name", "RX",     "TX",   "Decode",     "Encode",
                                       "TX Pwr", "Scan", "TX Dev", "Busy", "Group/Notes"};
         double edge = TableLeft;
         for (int k = 0; k < 11; ++k) {
@@ -122,7 +122,8 @@ protected:
             if (w.top < TableTop - Tolerance)
                 continue; // the page's own texts
             const int row = static_cast<int>((w.top - TableTop) / (RowHeight * scaleY));
-            EXPECT_GE(w.top, TableTop + RowHeight * scaleY * row - Tolerance) << w.text.toStdString();
+            EXPECT_GE(w.top, TableTop + RowHeight * scaleY * row - Tolerance)
+                << w.text.toStdString();
             EXPECT_LE(w.bottom, TableTop + RowHeight * scaleY * (row + 1) + Tolerance)
                 << w.text.toStdString();
         }
@@ -160,8 +161,8 @@ TEST_F(PrintTest, PortraitPrintsThreeMemoryPagesAndTheSettings) {
     EXPECT_NEAR(total->right, LetterWidth - 720, Tolerance);
     EXPECT_NEAR(total->top, 100, Tolerance);
     EXPECT_EQ(LineWith(lines, QStringLiteral("Decode")),
-              QStringList({"#", "Name", "RX", "Freq", "TX", "Freq", "Decode", "Encode", "TX",
-                           "Pwr", "Scan", "TX", "Dev", "Busy", "Lck", "Group/Notes"}));
+              QStringList({"#", "Name", "RX", "Freq", "TX", "Freq", "Decode", "Encode", "TX", "Pwr",
+                           "Scan", "TX", "Dev", "Busy", "Lck", "Group/Notes"}));
     QStringList channel1;
     for (int c = 0; c < document->MSFlexGrid1(0)->cols(); ++c)
         channel1 += document->MSFlexGrid1(0)->textMatrix(1, c).split(' ', Qt::SkipEmptyParts);

@@ -42,9 +42,9 @@ int PdfPageCount(const QString& path) {
 }
 
 QStringList PdfPageLines(const QString& path, int page) {
-    const QString text =
-        Run(QStringLiteral("pdftotext"),
-            PageArguments(page) + QStringList{QStringLiteral("-layout"), path, QStringLiteral("-")});
+    const QString text = Run(QStringLiteral("pdftotext"),
+                             PageArguments(page) +
+                                 QStringList{QStringLiteral("-layout"), path, QStringLiteral("-")});
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)
         line.remove(QLatin1Char('\f'));
@@ -52,8 +52,8 @@ QStringList PdfPageLines(const QString& path, int page) {
 }
 
 QList<PdfWord> PdfPageWords(const QString& path, int page) {
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     const QString html =
         Run(QStringLiteral("pdftotext"),
             PageArguments(page) + QStringList{QStringLiteral("-bbox"), path, QStringLiteral("-")});
