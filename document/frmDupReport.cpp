@@ -2,11 +2,14 @@
 
 #include "platform/core/Measures.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Printer.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,6 +27,12 @@ QPointer<frmDupReport>& TheReportWindow() {
     static QPointer<frmDupReport> window;
     return window;
 }
+
+// The report's page: half an inch in and three quarters down from the
+// printable area's corner, Courier 10.
+constexpr double PrintLeft = 720;
+constexpr double PrintTop = 1080;
+constexpr int PrintPointSize = 10;
 
 QFont ReportFont() {
     QFont font(QStringLiteral("Fixedsys"));
@@ -46,6 +55,7 @@ frmDupReport::frmDupReport(QWidget* parent) : QDialog(parent) {
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
     mnuPrint_ = mnuFile_->addAction(QStringLiteral("&Print"));
     mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
+    connect(mnuPrint_, &QAction::triggered, this, platform::Guarded([this] { mnuPrint_Click(); }));
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -71,6 +81,36 @@ QString frmDupReport::ReportText() const {
     QString text = text1_->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
+}
+
+void frmDupReport::mnuPrint_Click() {
+    platform::Printer printer;
+    if (printer.printsToFile()) {
+        platform::FileDialogRequest request;
+        request.title = QStringLiteral("Print to File");
+        request.filter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
+        request.defaultExt = QStringLiteral("pdf");
+        const QString path = platform::AskSaveFileName(this, request);
+        if (path.isEmpty())
+            return;
+        printer.device().setOutputFileName(path);
+    }
+    if (!printer.startDoc())
+        return;
+    printer.setOrigin(PrintLeft, PrintTop);
+    QFont font(QStringLiteral("Courier"));
+    font.setPointSize(PrintPointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    printer.setFont(font);
+    printer.setCurrentX(0);
+    printer.setCurrentY(0);
+    try {
+        printer.print(ReportText());
+    } catch (...) {
+        printer.endDoc();
+        throw;
+    }
+    printer.endDoc();
 }
 
 void frmDupReport::Command1_Click() {

@@ -19,7 +19,6 @@ public:
     QPlainTextEdit* Text1() const { return text1_; }
     QPushButton* Command1() const { return command1_; }
     QMenu* mnuFile() const { return mnuFile_; }
-    // File > Print; the print command connects it.
     QAction* mnuPrint() const { return mnuPrint_; }
 
     // The text as it stands now, the user's edits included, each line ended
@@ -29,6 +28,10 @@ public:
     // The open report window, or a new one.
     static frmDupReport* Instance(QWidget* parent = nullptr);
     static void ShowReport(const QString& text, QWidget* parent = nullptr);
+
+    // File > Print: the text as it stands, on the default printer; with no
+    // printer installed, to a PDF file the user names.
+    void mnuPrint_Click();
 
 private:
     void Command1_Click();

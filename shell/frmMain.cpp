@@ -196,7 +196,7 @@ void frmMain::BuildFileMenu() {
     AddSeparator(m, QStringLiteral("mnuTpeSep"));
     AddItem(m, QStringLiteral("mnuImportTPE"), QStringLiteral("Import from TravelPlus .TPE..."));
     AddSeparator(m, QStringLiteral("mnusep3"));
-    AddItem(m, QStringLiteral("mnuPrint"), QStringLiteral("&Print..."));
+    AddItem(m, QStringLiteral("mnuPrint"), QStringLiteral("&Print..."), &frmMain::mnuPrint_Click);
     AddSeparator(m, QStringLiteral("mnusepimpt"));
     AddItem(m, QStringLiteral("mnuexit"), QStringLiteral("E&xit"), &frmMain::mnuexit_Click);
     mruSeparator_ = m->addSeparator();

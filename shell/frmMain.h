@@ -14,7 +14,7 @@
 // operations documents and dialogs call), frmMain_clipboard.cpp (the cell
 // clipboard and the column menus), frmMain_find.cpp (find), frmMain_sort.cpp
 // (the sort and duplicate-check dialogs), frmMain_looks.cpp (grid font,
-// colours, column settings, options).
+// colours, column settings, options), frmMain_print.cpp (printing).
 
 #include "mainwindow/IMainWindow.h"
 #include "shell/DocumentPlacement.h"
@@ -28,6 +28,7 @@
 
 class IDocument;
 class frmPopups;
+class frmPrintForm;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -38,7 +39,8 @@ class QToolBar;
 
 namespace platform {
 class FlexGrid;
-}
+class Printer;
+} // namespace platform
 
 // The accessor of a menu or item, named after it.
 #define FERROWIND_TOP_MENU(name)                                                                   \
@@ -189,6 +191,13 @@ public:
     void SetColors();
     void tbToolBar_ButtonClick(const QString& key);
 
+    // --- printing (frmMain_print.cpp) ---
+    void mnuPrint_Click();
+    // The print dialog on the current printer; confirmed, the grids print.
+    void ShowPrinter(QWidget* frmOwner);
+    // The active document's grids as one job on the current printer.
+    void PrintGrids(const QString& sTitle);
+
     // --- cell clipboard (frmMain_clipboard.cpp) ---
     // One copied grid row: cell c holds what was copied from grid column c,
     // "" where nothing was copied.
@@ -312,6 +321,10 @@ private:
     // Shows BandLimitReport without its final comma, when it holds any.
     void ShowBandLimitReport(const QString& caption);
 
+    // Printing (frmMain_print.cpp).
+    frmPrintForm* PrintForm();
+    void PrintPages(platform::Printer& printer, IDocument& document, const QString& sTitle);
+
     // Enabling (frmMain_gui.cpp).
     void SetDocumentControlsEnabled(IDocument* document, bool enabled);
     void SetMenusEnabled(const QStringList& names, bool enabled);
@@ -334,6 +347,7 @@ private:
     shell::DocumentPlacer placer_;
     bool closing_ = false;
     frmPopups* popups_ = nullptr;
+    frmPrintForm* printForm_ = nullptr;
     // The one file dialog keeps the default extension the last save dialog
     // set; the open dialogs set none of their own.
     QString dialogDefaultExt_;

@@ -84,23 +84,11 @@ QString frmMain::AskOpenFile(const QString& title, const QString& filter) {
 QString frmMain::OverwriteLoop(const QString& title, const QString& filter,
                                const QString& defaultExt) {
     dialogDefaultExt_ = defaultExt;
-    for (;;) {
-        platform::FileDialogRequest request;
-        request.title = title;
-        request.filter = filter;
-        request.defaultExt = defaultExt;
-        const platform::FileDialogResult result = platform::GetSaveFileName(this, request);
-        if (!result.accepted || result.fileName.isEmpty())
-            return QString();
-        const QString& path = result.fileName;
-        if (!modFunctions::FileExists(path))
-            return path;
-        const QString prompt = path + QStringLiteral(" already exists.") + CrLf +
-                               QStringLiteral("Do You want to replace it?");
-        if (platform::MsgBox(prompt, platform::vbYesNo | platform::vbExclamation,
-                             QStringLiteral("Save As")) == platform::vbYes)
-            return path;
-    }
+    platform::FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.defaultExt = defaultExt;
+    return platform::AskSaveFileName(this, request);
 }
 
 bool frmMain::SaveDocumentTo(IDocument* document, const QString& path) {

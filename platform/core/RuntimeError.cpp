@@ -16,6 +16,7 @@ QString StandardDescription(int number) {
     case ErrFileNotFound: return QStringLiteral("File not found");
     case ErrInputPastEndOfFile: return QStringLiteral("Input past end of file");
     case ErrPathFileAccess: return QStringLiteral("Path/File access error");
+    case ErrPrinter: return QStringLiteral("Printer error");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
 }

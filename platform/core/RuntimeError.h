@@ -15,6 +15,7 @@ enum ErrorNumber : int {
     ErrFileNotFound = 53,
     ErrInputPastEndOfFile = 62,
     ErrPathFileAccess = 75,
+    ErrPrinter = 482,
 };
 
 class RuntimeError : public std::exception {

@@ -240,6 +240,21 @@ FileDialogResult GetSaveFileName(QWidget* parent, const FileDialogRequest& reque
     return GetFileName(parent, request, true);
 }
 
+QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+    for (;;) {
+        const FileDialogResult result = GetSaveFileName(parent, request);
+        if (!result.accepted || result.fileName.isEmpty())
+            return QString();
+        const QString& path = result.fileName;
+        if (!QFileInfo::exists(path))
+            return path;
+        const QString prompt = path + QStringLiteral(" already exists.\r\n") +
+                               QStringLiteral("Do You want to replace it?");
+        if (MsgBox(prompt, vbYesNo | vbExclamation, QStringLiteral("Save As")) == vbYes)
+            return path;
+    }
+}
+
 std::optional<int32_t> ChooseColor(QWidget* parent, int32_t initial) {
     DialogCall call;
     call.kind = DialogKind::Color;
@@ -290,6 +305,12 @@ bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
         return false;
     }
     QPrintDialog dialog(&printer, parent);
+    // Every page prints; printing to a file stays, the one way to print on a
+    // machine without a printer.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -106,6 +106,9 @@ QString DescribeDialogCall(const DialogCall& call);
 int ShowMessage(const QString& prompt, int flags, const QString& title);
 FileDialogResult GetOpenFileName(QWidget* parent, const FileDialogRequest& request);
 FileDialogResult GetSaveFileName(QWidget* parent, const FileDialogRequest& request);
+// The save dialog until the user picks a file that does not exist yet or
+// answers Yes to replacing it (No shows the dialog again); empty on Cancel.
+QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request);
 std::optional<int32_t> ChooseColor(QWidget* parent, int32_t initial); // colour numbers
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial);
 bool ChoosePrinter(QWidget* parent, QPrinter& printer);

@@ -47,9 +47,13 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QVector>
 #include <cstdint>
+
+class QPainter;
 
 namespace platform {
 
@@ -183,6 +187,11 @@ public:
     // (fixed cells shaded, grid lines, cell colours, the selection as it
     // stands), for printing.
     QImage picture() const;
+    // The same picture as vector graphics: its size in twips, and the picture
+    // drawn onto painter stretched to target (in painter's units), the texts
+    // as text in the grid's font, so a printed page keeps them searchable.
+    QSizeF pictureSize() const;
+    void paintPicture(QPainter& painter, const QRectF& target) const;
 
     QWidget* focusWidget() override { return this; }
 
@@ -236,6 +245,8 @@ private:
     };
     enum class Drag { None, Cells, Rows, Cols, Resize };
     class Painter;
+    struct PictureSpans;
+    PictureSpans pictureSpans() const;
 
     void checkRow(int row) const;
     void checkCol(int col) const;

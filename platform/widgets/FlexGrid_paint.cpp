@@ -45,7 +45,8 @@ Qt::Alignment QtAlignment(int alignment, const QString& text) {
 // differ only in the spans they hand in.
 class FlexGrid::Painter {
 public:
-    Painter(const FlexGrid& grid, QPainter& painter, bool onScreen)
+    // font: the cell font when it is not the grid's own (the picture's).
+    Painter(const FlexGrid& grid, QPainter& painter, bool onScreen, const QFont* font = nullptr)
         : grid_(grid), painter_(painter), top_(std::min(grid.row_, grid.rowSel_)),
           bottom_(std::max(grid.row_, grid.rowSel_)), left_(std::min(grid.col_, grid.colSel_)),
           right_(std::max(grid.col_, grid.colSel_)) {
@@ -63,7 +64,7 @@ public:
         if (top_ == bottom_ && left_ == right_)
             showSelection_ = false;
         focusFrame_ = focused;
-        painter_.setFont(grid.font());
+        painter_.setFont(font ? *font : grid.font());
     }
 
     void paint(const QVector<Span>& rows, const QVector<Span>& cols) {
@@ -189,22 +190,57 @@ void FlexGrid::paintEvent(QPaintEvent*) {
     Painter(*this, painter, true).paint(rows, cols);
 }
 
-QImage FlexGrid::picture() const {
+// Every row and column of the grid, laid out from the top-left corner.
+struct FlexGrid::PictureSpans {
     QVector<Span> rows, cols;
-    int height = 0, width = 0;
+    int width = 0, height = 0;
+};
+
+FlexGrid::PictureSpans FlexGrid::pictureSpans() const {
+    PictureSpans spans;
     for (int r = 0; r < rows_; ++r) {
-        rows.push_back({r, height, rowPixels(r)});
-        height += rowPixels(r);
+        spans.rows.push_back({r, spans.height, rowPixels(r)});
+        spans.height += rowPixels(r);
     }
     for (int c = 0; c < cols_; ++c) {
-        cols.push_back({c, width, colPixels(c)});
-        width += colPixels(c);
+        spans.cols.push_back({c, spans.width, colPixels(c)});
+        spans.width += colPixels(c);
     }
-    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    return spans;
+}
+
+QImage FlexGrid::picture() const {
+    const PictureSpans spans = pictureSpans();
+    QImage image(std::max(1, spans.width), std::max(1, spans.height), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    Painter(*this, painter, false).paint(rows, cols);
+    Painter(*this, painter, false).paint(spans.rows, spans.cols);
     return image;
+}
+
+QSizeF FlexGrid::pictureSize() const {
+    const PictureSpans spans = pictureSpans();
+    return QSizeF(PixelsToTwips(spans.width), PixelsToTwips(spans.height));
+}
+
+void FlexGrid::paintPicture(QPainter& painter, const QRectF& target) const {
+    const PictureSpans spans = pictureSpans();
+    if (spans.width <= 0 || spans.height <= 0)
+        return;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / spans.width, target.height() / spans.height);
+    // The cells are laid out in screen pixels and the painter's transform
+    // takes them to the target. A point size would be resolved at the
+    // device's own resolution and then scaled once more (12.5 times too big
+    // on a 1200-dpi printer), so the font is sized in those pixels as well.
+    QFont cellFont = font();
+    if (cellFont.pointSizeF() > 0) {
+        const double pixels = cellFont.pointSizeF() * 1440.0 / 72.0 / TwipsPerPixel;
+        cellFont.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    }
+    Painter(*this, painter, false, &cellFont).paint(spans.rows, spans.cols);
+    painter.restore();
 }
 
 } // namespace platform

@@ -218,7 +218,7 @@ bool ScriptedResponder::print(const DialogCall& call, QPrinter& printer, bool& a
     if (!step) {
         return false;
     }
-    if (step->accept && step->printSetup) {
+    if (step->printSetup) {
         step->printSetup(printer);
     }
     accepted = step->accept;

@@ -42,7 +42,8 @@ public:
     ScriptedResponder& answerColor(std::optional<int32_t> color);
     ScriptedResponder& answerFont(std::optional<QFont> font);
     // setup may point the printer somewhere (PDF output file) before the
-    // program draws on it.
+    // program draws on it; it runs on Cancel too, as a user may change the
+    // dialog's settings and then cancel.
     ScriptedResponder& answerPrint(bool accept, std::function<void(QPrinter&)> setup = {});
     // The modal window really runs; whileShown gets it once it is visible,
     // inside exec, and must end it (accept, reject, a button click) or start

@@ -5,6 +5,7 @@
 #include "platform/core/Settings.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Printer.h"
 #include "support/ScriptedResponder.h"
 
 #ifdef FERROWIND_HAVE_PROGRAM
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
     g_defaultMessageHandler = qInstallMessageHandler(QuietMessageHandler);
     platform::SafeApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
+    // No test may reach a real printer: the program prints to PDF files.
+    platform::SetNoPrinterInstalled(true);
     ::testing::InitGoogleMock(&argc, argv);
 
     const QTemporaryDir idleSettings;
