@@ -1,6 +1,7 @@
 // The TravelPlus import as a user waits for it: a list of 128 repeaters read,
 // every memory row written, the grids saved into the image and filled again.
 
+#include "BenchImages.h"
 #include "document/frmDocument.h"
 #include "document/frmStatus.h"
 #include "image/clsVUROVA.h"
@@ -75,11 +76,7 @@ QString RepeaterList(const QTemporaryDir& dir) {
 QString EmptyImageFile(const QTemporaryDir& dir) {
     clsVUROVA image;
     image.Sbyt(QByteArray(clsVUROVA::RadioSize, '\xFF'));
-    const char* const limits[] = {"136", "174", "400", "480", "136", "174", "400", "480"};
-    for (int i = 0; i < 8; ++i)
-        image.setBandLimit(i, QString::fromLatin1(limits[i]));
-    image.setRXFrequency(clsVUROVA::VfoA, QStringLiteral("145.0000"));
-    image.setRXFrequency(clsVUROVA::VfoB, QStringLiteral("435.0000"));
+    SetFactoryBandsAndVfos(image);
     const QString path = dir.filePath(QStringLiteral("empty.uvd"));
     image.SaveFile(path);
     return path;

@@ -1,5 +1,6 @@
 #include "document/TravelPlusFile.h"
 
+#include "document/DocumentTexts.h"
 #include "platform/core/NumberText.h"
 #include "program/ProgramValues.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 namespace fr = FrequencyRules;
 
-const QString CrLf = QStringLiteral("\r\n");
 constexpr QChar Quote = QLatin1Char('"');
 constexpr QChar Comma = QLatin1Char(',');
 constexpr QChar Blank = QLatin1Char(' ');
@@ -31,7 +31,7 @@ constexpr OffsetBand OffsetBands[] = {
 };
 
 QString Entry(const QString& text) {
-    return text + CrLf;
+    return text + documenttexts::CrLf;
 }
 
 // A tone written as a number reads in the user's locale once its "." is the

@@ -7,6 +7,7 @@
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
+#include "support/WindowFit.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -338,6 +339,7 @@ TEST_F(TravelPlusOptionsTest, OkUnchangedGivesLocationCallSignLastEmptyAndFm) {
         EXPECT_EQ(options.Check1()->text(),
                   QStringLiteral("Import FM Broadcast frequencies to FM Broadcast memories"));
         EXPECT_EQ(options.Frame2()->title(), QStringLiteral("Import Starting At:"));
+        EXPECT_EQ(CutCaptions(options), "");
         options.Command1()->click();
     });
     EXPECT_EQ(program.TpeNameSource, 0);
