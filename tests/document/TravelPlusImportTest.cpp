@@ -125,7 +125,7 @@ QStringList Cells(const char* text) {
 } // namespace
 
 TEST_F(TravelPlusImportTest, RepeatersFillRowsFromTheFirstEmptyOneAndTheRestIsLogged) {
-    for (const QString lineEnd : {QStringLiteral("\r\n"), QStringLiteral("\n")}) {
+    for (const QString& lineEnd : {QStringLiteral("\r\n"), QStringLiteral("\n")}) {
         auto doc = EmptyDocument();
         ArmOptions();
         ArmLog();
@@ -367,7 +367,7 @@ TEST_F(TravelPlusOptionsTest, TheStartRowIsAMemoryHoweverItWasTypedOrPasted) {
         });
         EXPECT_EQ(Program().TpeStartRow, row) << keys.toStdString();
     }
-    for (const QString pasted : {QStringLiteral("0.5"), QStringLiteral("-5")}) {
+    for (const QString& pasted : {QStringLiteral("0.5"), QStringLiteral("-5")}) {
         Run([this, pasted](frmTravelPlus& options) {
             TypeStart(options, QString());
             options.Frame2()->Text1()->setText(pasted);
