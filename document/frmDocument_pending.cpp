@@ -5,7 +5,4 @@
 
 #include "document/frmDocument.h"
 
-QString frmDocument::FixTag(const QString& name) const { return name; }
-
 void frmDocument::ImportCSV(const QString& /*path*/) {}
-void frmDocument::TravelPlus(const QString& /*path*/) {}

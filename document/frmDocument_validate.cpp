@@ -5,6 +5,7 @@
 
 #include "document/frmDocument.h"
 
+#include "document/DocumentBandLimits.h"
 #include "document/FrequencyRules.h"
 #include "document/GridGuards.h"
 #include "document/frmStatus.h"
@@ -26,13 +27,6 @@ namespace {
 constexpr int VfoRxRow = 2;
 constexpr int VfoAColumn = 1;
 constexpr int VfoBColumn = 2;
-
-fr::BandLimits LimitsOf(const frmDocument& document) {
-    QStringList texts;
-    for (int i = 0; i < fr::BandLimitCount; ++i)
-        texts << document.GetBandLimit(i);
-    return fr::BandLimits::FromTexts(texts);
-}
 
 // RX and TX texts of every memory row, wherever the user put those columns.
 std::vector<fr::ChannelFreqs> MemoryChannelFreqs(const FlexGrid& grid) {

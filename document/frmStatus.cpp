@@ -2,8 +2,10 @@
 
 #include "platform/widgets/Dialogs.h"
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 
 namespace {
 constexpr platform::TextWindow::Layout StatusLayout{
@@ -39,6 +41,16 @@ frmStatus* frmStatus::Instance(QWidget* parent) {
     return window;
 }
 
+void frmStatus::CentreOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = frameGeometry().size();
+    move(area.x() + (area.width() - size.width()) / 2,
+         area.y() + (area.height() - size.height()) / 2);
+}
+
 void frmStatus::ShowText(const QString& caption, const QString& text, bool modal, QWidget* parent) {
     frmStatus* window = Instance(parent);
     window->setWindowTitle(caption);
@@ -52,4 +64,9 @@ void frmStatus::ShowText(const QString& caption, const QString& text, bool modal
     }
     window->show();
     window->raise();
+}
+
+void frmStatus::ShowErrorLog(const QString& log, QWidget* parent) {
+    Instance(parent)->CentreOnScreen();
+    ShowText(QStringLiteral("Error Log"), log, true, parent);
 }

@@ -14,4 +14,10 @@ public:
     static frmStatus* Instance(QWidget* parent = nullptr);
     static void ShowText(const QString& caption, const QString& text, bool modal,
                          QWidget* parent = nullptr);
+    // The lines an import refused, captioned "Error Log", in the middle of
+    // the screen; waits until the user closes it.
+    static void ShowErrorLog(const QString& log, QWidget* parent = nullptr);
+
+    // Places the window in the middle of the screen it is on.
+    void CentreOnScreen();
 };

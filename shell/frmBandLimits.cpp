@@ -27,15 +27,6 @@ constexpr int MaxBoxLength = 3;
 constexpr int HighestLow = 998;
 constexpr int HighestValue = 999;
 
-// Control codes the boxes let through besides digits: Backspace and the
-// clipboard keys.
-constexpr int KeyBackspace = 8;
-constexpr int KeyCtrlC = 3;
-constexpr int KeyCtrlV = 22;
-constexpr int KeyCtrlX = 24;
-constexpr int KeyEnter = 13;
-constexpr int KeyEsc = 27;
-
 QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(platform::TwipsToPixels(left), platform::TwipsToPixels(top),
                  platform::TwipsToPixels(width), platform::TwipsToPixels(height));
@@ -245,13 +236,8 @@ void frmBandLimits::Text1_KeyDown(int& keyCode, int shift) {
     focusNextPrevChild((shift & platform::ShiftMaskShift) == 0);
 }
 
-// Enter and Esc type nothing; they go on to the dialog's OK and Cancel.
 void frmBandLimits::Text1_KeyPress(int& keyAscii) {
-    const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    const bool allowed = digit || keyAscii == KeyBackspace || keyAscii == KeyCtrlC ||
-                         keyAscii == KeyCtrlV || keyAscii == KeyCtrlX || keyAscii == KeyEnter ||
-                         keyAscii == KeyEsc;
-    if (!allowed)
+    if (!platform::IsNumberBoxKey(keyAscii))
         keyAscii = 0;
 }
 

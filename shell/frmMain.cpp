@@ -194,7 +194,8 @@ void frmMain::BuildFileMenu() {
     AddItem(m, QStringLiteral("mnuExportWizard"), QStringLiteral("&Export to .CSV..."),
             &frmMain::mnuExportWizard_Click);
     AddSeparator(m, QStringLiteral("mnuTpeSep"));
-    AddItem(m, QStringLiteral("mnuImportTPE"), QStringLiteral("Import from TravelPlus .TPE..."));
+    AddItem(m, QStringLiteral("mnuImportTPE"), QStringLiteral("Import from TravelPlus .TPE..."),
+            &frmMain::mnuImportTPE_Click);
     AddSeparator(m, QStringLiteral("mnusep3"));
     AddItem(m, QStringLiteral("mnuPrint"), QStringLiteral("&Print..."), &frmMain::mnuPrint_Click);
     AddSeparator(m, QStringLiteral("mnusepimpt"));

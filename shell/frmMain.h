@@ -161,6 +161,7 @@ public:
     void mnuFileSaveAs_Click();
     void mnuImportTW_Click();
     void mnuExportTW_Click();
+    void mnuImportTPE_Click();
     void mnuExportWizard_Click();
     void mnuexit_Click();
     void mnuMRU_Click(int index);
@@ -304,7 +305,8 @@ private:
     bool UnsavedChangesStep();
     // The chosen path, or empty when the user cancelled.
     QString OverwriteLoop(const QString& title, const QString& filter, const QString& defaultExt);
-    QString AskOpenFile(const QString& title, const QString& filter);
+    // filterIndex: the filter shown first, 1-based.
+    QString AskOpenFile(const QString& title, const QString& filter, int filterIndex = 1);
     bool SaveDocumentTo(IDocument* document, const QString& path);
     void HideEditOnActive();
     void RunIgnoringErrors(const std::function<void()>& work);
@@ -351,6 +353,9 @@ private:
     // The one file dialog keeps the default extension the last save dialog
     // set; the open dialogs set none of their own.
     QString dialogDefaultExt_;
+    // The filter index the dialog last returned; the TravelPlus import opens
+    // with it, as it sets none of its own.
+    int dialogFilterIndex_ = 1;
 };
 
 #undef FERROWIND_TOP_MENU

@@ -29,6 +29,7 @@ namespace {
 
 const QString UvdFilter = QStringLiteral("KG-UV Files (*.uvd)|*.uvd|All Files (*.*)|*.*");
 const QString TwFilter = QStringLiteral("TW Files (*.tw)|*.tw|All Files (*.*)|*.*");
+const QString TpeFilter = QStringLiteral("TravelPlus Files (*.tpe)|*.tpe|All Files (*.*)|*.*");
 
 QString ShortName() {
     return clsRadio().ShortName();
@@ -72,12 +73,14 @@ bool frmMain::UnsavedChangesStep() {
     }
 }
 
-QString frmMain::AskOpenFile(const QString& title, const QString& filter) {
+QString frmMain::AskOpenFile(const QString& title, const QString& filter, int filterIndex) {
     platform::FileDialogRequest request;
     request.title = title;
     request.filter = filter;
+    request.filterIndex = filterIndex;
     request.defaultExt = dialogDefaultExt_;
     const platform::FileDialogResult result = platform::GetOpenFileName(this, request);
+    dialogFilterIndex_ = result.filterIndex;
     return result.accepted ? result.fileName : QString();
 }
 
@@ -88,7 +91,7 @@ QString frmMain::OverwriteLoop(const QString& title, const QString& filter,
     request.title = title;
     request.filter = filter;
     request.defaultExt = defaultExt;
-    return platform::AskSaveFileName(this, request);
+    return platform::AskSaveFileName(this, request, &dialogFilterIndex_);
 }
 
 bool frmMain::SaveDocumentTo(IDocument* document, const QString& path) {
@@ -180,6 +183,16 @@ void frmMain::mnuExportTW_Click() {
     } catch (const platform::RuntimeError& e) {
         platform::MsgBox(platform::ErrorText(e), platform::vbExclamation, QStringLiteral("Error"));
     }
+}
+
+// The import works into the open document: no unsaved-changes question.
+void frmMain::mnuImportTPE_Click() {
+    if (!active_)
+        return;
+    const QString path =
+        AskOpenFile(QStringLiteral("Import TravelPlus"), TpeFilter, dialogFilterIndex_);
+    if (!path.isEmpty())
+        active_->TravelPlus(path);
 }
 
 void frmMain::mnuExportWizard_Click() {

@@ -2,6 +2,7 @@
 
 #include "platform/core/RuntimeError.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -29,6 +30,19 @@ QString NotRegularFileReason(const QString& path) {
     if (!info.exists() || info.isFile())
         return QString();
     return info.isDir() ? QStringLiteral("is a folder") : QStringLiteral("not a regular file");
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+    const QString refusal = NotRegularFileReason(path);
+    if (!refusal.isEmpty())
+        RaiseFileError(path, refusal, true);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        RaiseFileError(path, file.errorString(), true);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        RaiseFileError(path, file.errorString(), true);
+    return bytes;
 }
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes) {

@@ -24,6 +24,11 @@ QString FileErrorDescription(int number, const QString& reason);
 // picks to be read is asked this before it is opened.
 QString NotRegularFileReason(const QString& path);
 
+// The whole content of the regular file at path. Raises 53 "File not found
+// (...)" when there is nothing at path, else 75 "Path/File access error (...)"
+// with the system's reason (a folder or a pipe is refused before it is opened).
+QByteArray ReadWholeFile(const QString& path);
+
 // Replaces the file at path with bytes, or leaves what was there untouched and
 // raises 75 with the system's reason (a full disk included).
 void WriteWholeFile(const QString& path, const QByteArray& bytes);

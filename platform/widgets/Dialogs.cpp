@@ -240,9 +240,11 @@ FileDialogResult GetSaveFileName(QWidget* parent, const FileDialogRequest& reque
     return GetFileName(parent, request, true);
 }
 
-QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request, int* filterIndex) {
     for (;;) {
         const FileDialogResult result = GetSaveFileName(parent, request);
+        if (filterIndex)
+            *filterIndex = result.filterIndex;
         if (!result.accepted || result.fileName.isEmpty())
             return QString();
         const QString& path = result.fileName;

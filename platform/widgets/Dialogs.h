@@ -108,7 +108,8 @@ FileDialogResult GetOpenFileName(QWidget* parent, const FileDialogRequest& reque
 FileDialogResult GetSaveFileName(QWidget* parent, const FileDialogRequest& request);
 // The save dialog until the user picks a file that does not exist yet or
 // answers Yes to replacing it (No shows the dialog again); empty on Cancel.
-QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request);
+QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request,
+                        int* filterIndex = nullptr);
 std::optional<int32_t> ChooseColor(QWidget* parent, int32_t initial); // colour numbers
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial);
 bool ChoosePrinter(QWidget* parent, QPrinter& printer);

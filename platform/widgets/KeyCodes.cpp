@@ -179,4 +179,10 @@ QChar CharFromAscii(int keyAscii) {
     return ByteToChar(static_cast<unsigned char>(keyAscii & 0xFF));
 }
 
+bool IsNumberBoxKey(int keyAscii) {
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    return digit || keyAscii == AsciiBackspace || keyAscii == AsciiCopy || keyAscii == AsciiPaste ||
+           keyAscii == AsciiCut || keyAscii == AsciiEnter || keyAscii == AsciiEscape;
+}
+
 } // namespace platform

@@ -60,4 +60,9 @@ int KeyAsciiCode(const QKeyEvent* event); // 0 when the key types nothing
 // The character a (possibly changed) character code stands for.
 QChar CharFromAscii(int keyAscii);
 
+// What a box for a whole number lets through: digits, Backspace and the
+// clipboard keys, and Enter and Esc, which type nothing and go on to the
+// dialog's buttons.
+bool IsNumberBoxKey(int keyAscii);
+
 } // namespace platform

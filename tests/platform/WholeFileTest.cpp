@@ -75,3 +75,39 @@ TEST_F(WholeFileTest, OnlyRegularFilesCountAsFiles) {
     EXPECT_EQ(platform::NotRegularFileReason(QStringLiteral("/dev/null")),
               QStringLiteral("not a regular file"));
 }
+
+namespace {
+
+// The error ReadWholeFile raised, or none.
+QString ReadError(const QString& path) {
+    try {
+        platform::ReadWholeFile(path);
+    } catch (const RuntimeError& e) {
+        return platform::ErrorText(e);
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST_F(WholeFileTest, ReadsEveryByteOrRaisesWithTheReason) {
+    const QString path = tempPath(QStringLiteral("a.csv"));
+    QByteArray bytes(70000, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7);
+    WriteFileBytes(path, bytes);
+    EXPECT_EQ(platform::ReadWholeFile(path), bytes);
+    WriteFileBytes(path, QByteArray());
+    EXPECT_EQ(platform::ReadWholeFile(path), QByteArray());
+
+    EXPECT_EQ(ReadError(tempPath(QStringLiteral("missing.csv"))),
+              QStringLiteral("Error 53: File not found (No such file or directory)"));
+    EXPECT_EQ(ReadError(QString()),
+              QStringLiteral("Error 75: Path/File access error (no file name)"));
+    EXPECT_EQ(ReadError(tempDir.path()),
+              QStringLiteral("Error 75: Path/File access error (is a folder)"));
+    const NamedPipe pipe(tempPath(QStringLiteral("pipe.csv")));
+    ASSERT_TRUE(pipe.made());
+    EXPECT_EQ(ReadError(pipe.path()),
+              QStringLiteral("Error 75: Path/File access error (not a regular file)"));
+}

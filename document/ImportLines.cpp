@@ -1,0 +1,46 @@
+#include "document/ImportLines.h"
+
+#include "platform/core/Codec.h"
+#include "platform/core/WholeFile.h"
+
+namespace importlines {
+namespace {
+
+constexpr QChar Cr(u'\r');
+constexpr QChar Lf(u'\n');
+
+QStringList SplitAtLf(const QString& text) {
+    QStringList lines = text.split(Lf);
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the end of the last line
+    return lines;
+}
+
+QStringList SplitAtCr(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype cr = text.indexOf(Cr, start);
+        if (cr < 0)
+            cr = text.size();
+        lines << text.mid(start, cr - start);
+        start = cr + 1;
+        if (start < text.size() && text.at(start) == Lf)
+            ++start;
+    }
+    return lines;
+}
+
+} // namespace
+
+QStringList SplitLines(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    return text.contains(Cr) ? SplitAtCr(text) : SplitAtLf(text);
+}
+
+QStringList ReadLines(const QString& path) {
+    return SplitLines(platform::BytesToText(platform::ReadWholeFile(path)));
+}
+
+} // namespace importlines
