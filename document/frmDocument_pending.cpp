@@ -7,5 +7,4 @@
 
 QString frmDocument::FixTag(const QString& name) const { return name; }
 
-void frmDocument::ImportCSV(const QString& /*path*/) {}
 void frmDocument::TravelPlus(const QString& /*path*/) {}
