@@ -2,6 +2,7 @@
 // after a file is opened or the radio read, and writing the grids back into
 // the image before every save, export and write to the radio.
 
+#include "BenchImages.h"
 #include "document/frmDocument.h"
 #include "image/clsVUROVA.h"
 
@@ -22,13 +23,7 @@ QString FullImageFile(const QTemporaryDir& dir) {
         image.setName(ch, QStringLiteral("CH%1").arg(ch));
         image.setGroup(ch, QStringLiteral("Repeater notes for channel %1").arg(ch));
     }
-    // Receive and transmit bands 136-174 and 400-480 MHz, as a dual-band radio
-    // leaves the factory, and both VFOs set: every check the grids run passes.
-    const char* const limits[] = {"136", "174", "400", "480", "136", "174", "400", "480"};
-    for (int i = 0; i < 8; ++i)
-        image.setBandLimit(i, QString::fromLatin1(limits[i]));
-    image.setRXFrequency(clsVUROVA::VfoA, QStringLiteral("145.0000"));
-    image.setRXFrequency(clsVUROVA::VfoB, QStringLiteral("435.0000"));
+    SetUsualBandsAndVfos(image);
     const QString path = dir.filePath(QStringLiteral("full.uvd"));
     image.SaveFile(path);
     return path;

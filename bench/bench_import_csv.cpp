@@ -1,6 +1,7 @@
 // The CSV import as the user waits for it: the file read, 128 channel lines
 // into the memory grid, then the grid through the image and back.
 
+#include "BenchImages.h"
 #include "document/frmDocument.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/Codec.h"
@@ -12,15 +13,11 @@
 
 namespace {
 
-// A document with every memory empty, band limits 136-174 and 400-480 MHz.
+// A document with every memory empty.
 QString EmptyImageFile(const QTemporaryDir& dir) {
     clsVUROVA image;
     image.Sbyt(QByteArray(clsVUROVA::RadioSize, '\xFF'));
-    const char* const limits[] = {"136", "174", "400", "480", "136", "174", "400", "480"};
-    for (int i = 0; i < 8; ++i)
-        image.setBandLimit(i, QString::fromLatin1(limits[i]));
-    image.setRXFrequency(clsVUROVA::VfoA, QStringLiteral("145.0000"));
-    image.setRXFrequency(clsVUROVA::VfoB, QStringLiteral("435.0000"));
+    SetUsualBandsAndVfos(image);
     const QString path = dir.filePath(QStringLiteral("empty.uvd"));
     image.SaveFile(path);
     return path;
@@ -32,10 +29,11 @@ QString FullCsvFile(const QTemporaryDir& dir) {
         "#,Name,RX Freq,TX Freq,Decode,Encode,TX Pwr,Scan,TX Dev,Busy Lck,Group/Notes\r\n");
     for (int ch = 1; ch <= clsVUROVA::ChannelCount; ++ch) {
         const double rx = 144.0 + ch * 0.0125;
-        text += QStringLiteral("%1,CH%1,%2,%3,88.5,D023N,HIGH,ON,WIDE,OFF,\"Notes, channel %1\"\r\n")
-                    .arg(ch)
-                    .arg(rx, 0, 'f', 4)
-                    .arg(rx + 0.6, 0, 'f', 4);
+        text +=
+            QStringLiteral("%1,CH%1,%2,%3,88.5,D023N,HIGH,ON,WIDE,OFF,\"Notes, channel %1\"\r\n")
+                .arg(ch)
+                .arg(rx, 0, 'f', 4)
+                .arg(rx + 0.6, 0, 'f', 4);
     }
     const QString path = dir.filePath(QStringLiteral("channels.csv"));
     platform::WriteWholeFile(path, platform::TextToBytes(text));
