@@ -49,9 +49,9 @@ QString InvalidHeaderMessage();
 QString HeaderWithoutQuotes(const QString& line);
 
 // Whether the (quote-free) header can be imported: every field that is not
-// blank is one of the known names exactly but for letter case, blanks around
-// it included, and a "#" anywhere means the first field is "#" (the channel
-// number is always read from a line's first field).
+// blank is one of the known names, letter case aside (a blank before or after
+// a name makes it unknown), and a "#" anywhere means the first field is "#"
+// (the channel number is always read from a line's first field).
 bool IsValidHeader(const QString& header, const ColumnTableRecords& table);
 
 // Channel-number mode: the header holds "#".
