@@ -20,6 +20,8 @@ using ColumnTableRecords = std::array<ColumnInfo, ColumnCount>;
 
 inline const QString LineEnd = QStringLiteral("\r\n");
 inline const QString FieldSeparator = QStringLiteral(",");
+// The file dialogs' filter for CSV files.
+inline const QString FileFilter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
 // The header name of the channel-number field, grid column 0.
 inline const QString NumberFieldName = QStringLiteral("#");
 

@@ -1,10 +1,12 @@
 #pragma once
 // Scoped holds the document's grid passes take: the row-change busy mark, so
-// their own cursor moves are not taken for the user's, and the grid's drawing,
-// so a pass over many cells paints once. Each puts back what it found, so a
-// pass inside another leaves the outer one's hold in place.
+// their own cursor moves are not taken for the user's, the grid's drawing,
+// so a pass over many cells paints once, and the hourglass pointer. Each puts back what it found,
+// so a pass inside another leaves the outer one's hold in place.
 
 #include "platform/widgets/FlexGrid.h"
+
+#include <QWidget>
 
 class BusyHold {
 public:
@@ -30,4 +32,16 @@ public:
 private:
     platform::FlexGrid& grid_;
     const bool previous_;
+};
+
+// The hourglass over the window while a pass runs.
+class WaitPointer {
+public:
+    explicit WaitPointer(QWidget& window) : window_(window) { window_.setCursor(Qt::WaitCursor); }
+    ~WaitPointer() { window_.unsetCursor(); }
+    WaitPointer(const WaitPointer&) = delete;
+    WaitPointer& operator=(const WaitPointer&) = delete;
+
+private:
+    QWidget& window_;
 };

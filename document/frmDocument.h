@@ -10,7 +10,8 @@
 // frmDocument_grids.cpp (grid construction and column layout),
 // frmDocument_transfer.cpp (grids <-> image), frmDocument_sort.cpp (sort and
 // duplicate check), frmDocument_hex.cpp (the hex compare view),
-// frmDocument_pending.cpp (operations whose code is still to come).
+// frmDocument_import.cpp (CSV import), frmDocument_travelplus.cpp (TravelPlus
+// import).
 
 #include "document/DocumentInterface.h"
 

@@ -28,18 +28,6 @@ bool IsFrequencyColumn(int logicalColumn) {
     return logicalColumn == ColRXFreq || logicalColumn == ColTXFreq;
 }
 
-// The hourglass over the window while a pass runs.
-class WaitPointer {
-public:
-    explicit WaitPointer(QWidget& window) : window_(window) { window_.setCursor(Qt::WaitCursor); }
-    ~WaitPointer() { window_.unsetCursor(); }
-    WaitPointer(const WaitPointer&) = delete;
-    WaitPointer& operator=(const WaitPointer&) = delete;
-
-private:
-    QWidget& window_;
-};
-
 void TellUser(const QString& text) {
     platform::MsgBox(text, platform::vbInformation, platform::ApplicationTitle());
 }

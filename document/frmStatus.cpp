@@ -66,7 +66,17 @@ void frmStatus::ShowText(const QString& caption, const QString& text, bool modal
     window->raise();
 }
 
+void frmStatus::showEvent(QShowEvent* event) {
+    platform::TextWindow::showEvent(event);
+    if (centreWhenShown_) {
+        centreWhenShown_ = false;
+        CentreOnScreen();
+    }
+}
+
 void frmStatus::ShowErrorLog(const QString& log, QWidget* parent) {
-    Instance(parent)->CentreOnScreen();
+    frmStatus* window = Instance(parent);
+    window->CentreOnScreen();
+    window->centreWhenShown_ = true;
     ShowText(QStringLiteral("Error Log"), log, true, parent);
 }

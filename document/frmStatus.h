@@ -20,4 +20,11 @@ public:
 
     // Places the window in the middle of the screen it is on.
     void CentreOnScreen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Centred again once shown, when the size of its frame is known.
+    bool centreWhenShown_ = false;
 };

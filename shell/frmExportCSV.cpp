@@ -20,7 +20,6 @@
 
 namespace {
 
-const QString CsvFilter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
 const QString CrLf = QStringLiteral("\r\n");
 
 // Twips.
@@ -128,7 +127,7 @@ QString frmExportCSV::AskExportPath() {
     for (;;) {
         platform::FileDialogRequest request;
         request.title = QStringLiteral("Save As...");
-        request.filter = CsvFilter;
+        request.filter = csv::FileFilter;
         request.filterIndex = 1;
         const platform::FileDialogResult chosen = platform::GetSaveFileName(this, request);
         if (!chosen.accepted || chosen.fileName.isEmpty())

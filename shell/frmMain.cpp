@@ -190,7 +190,8 @@ void frmMain::BuildFileMenu() {
     AddItem(m, QStringLiteral("mnuExportTW"), QStringLiteral("Export to .TW..."),
             &frmMain::mnuExportTW_Click);
     AddSeparator(m, QStringLiteral("mnuSepTW"));
-    AddItem(m, QStringLiteral("mnuIMport"), QStringLiteral("&Import From .CSV..."));
+    AddItem(m, QStringLiteral("mnuIMport"), QStringLiteral("&Import From .CSV..."),
+            &frmMain::mnuIMport_Click);
     AddItem(m, QStringLiteral("mnuExportWizard"), QStringLiteral("&Export to .CSV..."),
             &frmMain::mnuExportWizard_Click);
     AddSeparator(m, QStringLiteral("mnuTpeSep"));

@@ -160,6 +160,7 @@ public:
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuImportTW_Click();
+    void mnuIMport_Click();
     void mnuExportTW_Click();
     void mnuImportTPE_Click();
     void mnuExportWizard_Click();

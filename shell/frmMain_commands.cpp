@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "document/CsvFile.h"
 #include "document/DocumentInterface.h"
 #include "document/frmAbout.h"
 #include "platform/core/RuntimeError.h"
@@ -168,6 +169,15 @@ void frmMain::mnuImportTW_Click() {
     const QString path = AskOpenFile(QStringLiteral("Import from TW..."), TwFilter);
     if (!path.isEmpty())
         active_->ImportTWFile(path);
+}
+
+// The import works into the open document: no question about unsaved changes.
+void frmMain::mnuIMport_Click() {
+    if (!active_)
+        return;
+    const QString path = AskOpenFile(QStringLiteral("Import CSV"), csv::FileFilter);
+    if (!path.isEmpty())
+        active_->ImportCSV(path);
 }
 
 void frmMain::mnuExportTW_Click() {

@@ -170,20 +170,14 @@ TEST(StatusWindow, ErrorLogIsModalAndCentredOnTheScreen) {
     QRect frame;
     QRect screen;
     bool modal = false;
-    QString caption;
-    QString text;
     dialogs.runModal([&](QDialog& dialog) {
         frame = dialog.frameGeometry();
         screen = dialog.screen()->geometry();
         modal = QApplication::activeModalWidget() == &dialog;
-        caption = dialog.windowTitle();
-        text = static_cast<frmStatus&>(dialog).Text1()->toPlainText();
         dialog.close();
     });
-    frmStatus::ShowErrorLog(QStringLiteral("Line 1\r\nLine 2\r\n"));
+    frmStatus::ShowErrorLog(QStringLiteral("Line 1\r\n"));
     EXPECT_TRUE(modal);
-    EXPECT_EQ(caption, QStringLiteral("Error Log"));
-    EXPECT_EQ(text, QStringLiteral("Line 1\nLine 2\n"));
     EXPECT_NEAR(frame.left() - screen.left(), screen.right() - frame.right(), 1);
     EXPECT_NEAR(frame.top() - screen.top(), screen.bottom() - frame.bottom(), 1);
 }

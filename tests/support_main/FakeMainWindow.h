@@ -25,6 +25,7 @@ public:
     std::function<bool()> saveData = [] { return false; };
     std::function<void()> onFillGrid;
     bool autoShift = false;
+    int32_t currentRow = 0; // what GetRow answers
     // CheckBandLimits: what it answers, the report a failure leaves, the texts it saw.
     bool checkPasses = true;
     QString failureReport = QStringLiteral("5,17,");
@@ -79,7 +80,7 @@ public:
     void SetMass(const QString&) override {}
     void IncrementTags() override {}
     void ShowColumnMenu(const QString& name, const QPoint&) override { menus << name; }
-    int32_t GetRow() override { return 0; }
+    int32_t GetRow() override { return currentRow; }
     void Find(const QString&, int16_t) override {}
     void TestSort(const QString&, int, const QString&) override {}
     void TestDups(bool&, bool&, bool&) override {}
