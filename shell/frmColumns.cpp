@@ -5,6 +5,7 @@
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextFit.h"
 #include "program/ProgramValues.h"
 #include "shell/frmColCaption.h"
@@ -73,6 +74,8 @@ frmColumns::frmColumns(QWidget* parent)
     connect(grid_, &FlexGrid::Click, this, platform::Guarded([this] { MSFlexGrid1_Click(); }));
     connect(grid_, &FlexGrid::DblClick, this,
             platform::Guarded([this] { MSFlexGrid1_DblClick(); }));
+    connect(grid_, &FlexGrid::KeyPress, this,
+            platform::Guarded([this](int& keyAscii) { MSFlexGrid1_KeyPress(keyAscii); }));
     connect(command1_, &QPushButton::clicked, this,
             platform::Guarded([this] { Command1_Click(); }));
     connect(command2_, &QPushButton::clicked, this, platform::Guarded([this] { reject(); }));
@@ -146,6 +149,15 @@ void frmColumns::MSFlexGrid1_Click() {
         return;
     const int r = grid_->row();
     grid_->setCellPicture(r, MarkColumn, IsChecked(r) ? picUnchecked_ : picChecked_);
+}
+
+// The list takes every key, the dialog's Esc and Enter included; the list
+// starts with the focus, so it hands those two to Cancel and OK itself.
+void frmColumns::MSFlexGrid1_KeyPress(int keyAscii) {
+    if (keyAscii == platform::AsciiEscape)
+        command2_->click();
+    else if (keyAscii == platform::AsciiEnter)
+        command1_->click();
 }
 
 void frmColumns::MSFlexGrid1_DblClick() {
