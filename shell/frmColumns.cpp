@@ -54,11 +54,12 @@ frmColumns::frmColumns(QWidget* parent)
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };
-    command1_ = button("Command1", "&OK");
-    command2_ = button("Command2", "&Cancel");
+    // Created top to bottom, so Tab walks them as they stand.
     command3_ = button("Command3", "Move &Up");
     command4_ = button("Command4", "Move &Down");
     command5_ = button("Command5", "Defaults");
+    command1_ = button("Command1", "&OK");
+    command2_ = button("Command2", "&Cancel");
     command1_->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
