@@ -25,7 +25,6 @@ frmColCaption::frmColCaption(frmColumns* columns, const QString& caption)
     command6_->setDefault(true);
     command5_ = new QPushButton(QStringLiteral("&Cancel"), this);
     command5_->setObjectName(QStringLiteral("Command5"));
-    command5_->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(text1_, 0, 0, 1, 2);

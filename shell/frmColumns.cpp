@@ -5,6 +5,7 @@
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextFit.h"
 #include "program/ProgramValues.h"
 #include "shell/frmColCaption.h"
@@ -53,11 +54,12 @@ frmColumns::frmColumns(QWidget* parent)
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };
-    command1_ = button("Command1", "&OK");
-    command2_ = button("Command2", "&Cancel");
+    // Created top to bottom, so Tab walks them as they stand.
     command3_ = button("Command3", "Move &Up");
     command4_ = button("Command4", "Move &Down");
     command5_ = button("Command5", "Defaults");
+    command1_ = button("Command1", "&OK");
+    command2_ = button("Command2", "&Cancel");
     command1_->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
@@ -73,6 +75,8 @@ frmColumns::frmColumns(QWidget* parent)
     connect(grid_, &FlexGrid::Click, this, platform::Guarded([this] { MSFlexGrid1_Click(); }));
     connect(grid_, &FlexGrid::DblClick, this,
             platform::Guarded([this] { MSFlexGrid1_DblClick(); }));
+    connect(grid_, &FlexGrid::KeyPress, this,
+            platform::Guarded([this](int& keyAscii) { MSFlexGrid1_KeyPress(keyAscii); }));
     connect(command1_, &QPushButton::clicked, this,
             platform::Guarded([this] { Command1_Click(); }));
     connect(command2_, &QPushButton::clicked, this, platform::Guarded([this] { reject(); }));
@@ -146,6 +150,15 @@ void frmColumns::MSFlexGrid1_Click() {
         return;
     const int r = grid_->row();
     grid_->setCellPicture(r, MarkColumn, IsChecked(r) ? picUnchecked_ : picChecked_);
+}
+
+// The list takes every key, the dialog's Esc and Enter included; the list
+// starts with the focus, so it hands those two to Cancel and OK itself.
+void frmColumns::MSFlexGrid1_KeyPress(int keyAscii) {
+    if (keyAscii == platform::AsciiEscape)
+        command2_->click();
+    else if (keyAscii == platform::AsciiEnter)
+        command1_->click();
 }
 
 void frmColumns::MSFlexGrid1_DblClick() {

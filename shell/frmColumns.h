@@ -45,6 +45,7 @@ public:
 private:
     void MSFlexGrid1_Click();
     void MSFlexGrid1_DblClick();
+    void MSFlexGrid1_KeyPress(int keyAscii);
     void Command1_Click();
     void Command5_Click();
     // Swaps the current row with the one step rows away, when there is one.

@@ -36,6 +36,8 @@ frmGridColors::frmGridColors(QWidget* parent) : QDialog(parent) {
     command6_ = button("Command6", "&OK");
     command5_ = button("Command5", "&Cancel");
     command6_->setDefault(true);
+    // Opens on its first button; left alone, Qt would start on the default.
+    command1_->setFocus();
     platform::MoveTwips(command1_, 630, 405, 1860, 465);
     platform::MoveTwips(command2_, 630, 990, 1860, 465);
     platform::MoveTwips(label1_, 2700, 405, 420, 420);

@@ -153,6 +153,42 @@ TEST_F(ColumnSettingsTest, DoubleClickedCaptionIsEditedWholeAndMayBeEmptied) {
               QString());
 }
 
+// The list has the focus when the dialog opens and takes every key.
+TEST_F(ColumnSettingsTest, EscAndEnterReachTheButtonsTheyName) {
+    const auto untickNameThen = [this](Qt::Key key) {
+        RunColumns([key](frmColumns& c) {
+            QTest::mouseClick(c.MSFlexGrid1()->viewport(), Qt::LeftButton, {},
+                              CellPoint(c, 0, frmColumns::MarkColumn));
+            QTest::keyClick(c.MSFlexGrid1(), key);
+            EXPECT_FALSE(c.isVisible());
+            if (c.isVisible())
+                c.Command2()->click();
+        });
+    };
+    untickNameThen(Qt::Key_Escape);
+    EXPECT_TRUE(Program().ColumnTable[ColName].Visible);
+    untickNameThen(Qt::Key_Return);
+    EXPECT_FALSE(Program().ColumnTable[ColName].Visible);
+
+    // Enter on a focused Cancel in "Column Name" cancels.
+    dialogs.runModal([](QDialog& d) {
+        auto& c = static_cast<frmColumns&>(d);
+        const QPoint caption = CellPoint(c, 1, frmColumns::CaptionColumn);
+        QTest::mouseClick(c.MSFlexGrid1()->viewport(), Qt::LeftButton, {}, caption);
+        QTest::mouseDClick(c.MSFlexGrid1()->viewport(), Qt::LeftButton, {}, caption);
+        c.Command1()->click();
+    });
+    dialogs.runModal([](QDialog& d) {
+        auto& caption = static_cast<frmColCaption&>(d);
+        caption.Text1()->clear();
+        caption.Command5()->setFocus();
+        QTest::keyClick(caption.Command5(), Qt::Key_Return);
+    });
+    main->mnuColumnSettings()->trigger();
+    Settle();
+    EXPECT_EQ(Program().ColumnTable[ColRXFreq].Caption, QStringLiteral("RX Freq   "));
+}
+
 TEST_F(ColumnSettingsTest, DefaultsThenCancelLeavesTheDefaultsAndTheWidths) {
     RunColumns([](frmColumns& c) {
         Select(c, 9);

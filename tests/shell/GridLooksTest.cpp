@@ -178,6 +178,8 @@ TEST_F(GridLooksTest, GridColorsStoreAndColourGridsZeroToSixOfEveryDocument) {
     StartWith(2);
     RunGridColors([](frmGridColors& g) {
         EXPECT_EQ(g.Label1()->color(), platform::ColorWindowBackground);
+        // Opens on its first control in tab order, not on OK.
+        EXPECT_EQ(g.focusWidget(), g.Command1());
         g.Command6()->click();
     });
     EXPECT_EQ(Stored("SysBackColor"), QStringLiteral("-2147483643"));
