@@ -46,6 +46,9 @@ QByteArray ReadWholeFile(const QString& path) {
 }
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    const QString refusal = NotRegularFileReason(path);
+    if (!refusal.isEmpty())
+        RaiseFileError(path, refusal, false);
     // Unbuffered, so that every failure shows in write() itself: the commit()
     // of this Qt ignores a failed flush of buffered bytes and renames the cut
     // temporary file over the old one.

@@ -21,7 +21,7 @@ QString FileErrorDescription(int number, const QString& reason);
 // Why something that exists at path cannot be opened as a file: "is a folder",
 // or "not a regular file" (a named pipe or a device would block or never end);
 // empty when path names a regular file or nothing at all. Every path the user
-// picks to be read is asked this before it is opened.
+// picks is asked this before it is opened, to be read or written.
 QString NotRegularFileReason(const QString& path);
 
 // The whole content of the regular file at path. Raises 53 "File not found
@@ -30,7 +30,8 @@ QString NotRegularFileReason(const QString& path);
 QByteArray ReadWholeFile(const QString& path);
 
 // Replaces the file at path with bytes, or leaves what was there untouched and
-// raises 75 with the system's reason (a full disk included).
+// raises 75 with the system's reason (a full disk included). A folder, pipe or
+// device at path is refused: the new file would be renamed over it.
 void WriteWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace platform

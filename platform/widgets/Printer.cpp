@@ -7,7 +7,6 @@
 #include "platform/widgets/MsgBox.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageRanges>
@@ -169,14 +168,11 @@ bool Printer::endDoc() {
     if (spool_) {
         const QString spooled = printer_->outputFileName();
         printer_->setOutputFileName(pdfTarget_);
-        QFile file(spooled);
-        if (done && file.open(QIODevice::ReadOnly)) {
-            try {
-                WriteWholeFile(pdfTarget_, file.readAll());
-            } catch (const RuntimeError&) {
-                done = false;
-            }
-        } else {
+        try {
+            // A spool that cannot be read back whole is a failed job too.
+            if (done)
+                WriteWholeFile(pdfTarget_, ReadWholeFile(spooled));
+        } catch (const RuntimeError&) {
             done = false;
         }
     }

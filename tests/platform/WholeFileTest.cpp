@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using platform::RuntimeError;
 
@@ -38,6 +39,22 @@ TEST_F(WholeFileTest, WritesExactlyTheBytesOrRaisesWithTheReason) {
     EXPECT_EQ(WriteError(QString(), bytes),
               QStringLiteral("Error 75: Path/File access error (no file name)"));
     EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.bin"});
+}
+
+// The new file is renamed over the old one: over a pipe (or, for root, over a
+// device such as /dev/full) that would put a plain file in its place.
+TEST_F(WholeFileTest, WritesNothingOverAFolderOrAPipe) {
+    const NamedPipe pipe(tempPath(QStringLiteral("pipe.pdf")));
+    ASSERT_TRUE(pipe.made());
+    EXPECT_EQ(WriteError(pipe.path(), "x"),
+              QStringLiteral("Error 75: Path/File access error (not a regular file)"));
+    EXPECT_FALSE(QFileInfo(pipe.path()).isFile());
+    const QString folder = tempPath(QStringLiteral("folder.pdf"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(WriteError(folder, "x"),
+              QStringLiteral("Error 75: Path/File access error (is a folder)"));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(QDir(tempDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // A write smaller than Qt's buffer used to fail only in the final flush, which
