@@ -13,16 +13,6 @@
 
 namespace {
 
-// A document with every memory empty.
-QString EmptyImageFile(const QTemporaryDir& dir) {
-    clsVUROVA image;
-    image.Sbyt(QByteArray(clsVUROVA::RadioSize, '\xFF'));
-    SetFactoryBandsAndVfos(image);
-    const QString path = dir.filePath(QStringLiteral("empty.uvd"));
-    image.SaveFile(path);
-    return path;
-}
-
 // Every channel with a name, both frequencies, tones and quoted notes.
 QString FullCsvFile(const QTemporaryDir& dir) {
     QString text = QStringLiteral(

@@ -72,16 +72,6 @@ QString RepeaterList(const QTemporaryDir& dir) {
     return path;
 }
 
-// An opened file with every memory empty and the bands 136-174 and 400-480.
-QString EmptyImageFile(const QTemporaryDir& dir) {
-    clsVUROVA image;
-    image.Sbyt(QByteArray(clsVUROVA::RadioSize, '\xFF'));
-    SetFactoryBandsAndVfos(image);
-    const QString path = dir.filePath(QStringLiteral("empty.uvd"));
-    image.SaveFile(path);
-    return path;
-}
-
 void BM_TravelPlusImport128(benchmark::State& state) {
     QTemporaryDir dir;
     frmDocument doc;

@@ -1,5 +1,6 @@
 #include "document/CsvImport.h"
 
+#include "document/ImportLines.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/Codec.h"
 #include "platform/core/NumberText.h"
@@ -8,38 +9,17 @@
 namespace csv {
 namespace {
 
+using importlines::BlankQuotedCommas;
+using importlines::TrimBlanks;
+
 constexpr QChar Quote(u'"');
 constexpr QChar Comma(u',');
-constexpr QChar Blank(u' ');
-
-// Blanks only: other white space belongs to the field.
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == Blank)
-        ++first;
-    while (last > first && text.at(last - 1) == Blank)
-        --last;
-    return text.mid(first, last - first);
-}
 
 QStringList KnownNames(const ColumnTableRecords& table) {
     QStringList names{NumberFieldName};
     for (int k = 1; k < ColumnCount; ++k)
         names << HeaderName(table, k);
     return names;
-}
-
-// Commas between a pair of double quotes become blanks; the quotes stay.
-QString BlankQuotedCommas(QString line) {
-    bool inside = false;
-    for (QChar& ch : line) {
-        if (ch == Quote)
-            inside = !inside;
-        else if (inside && ch == Comma)
-            ch = Blank;
-    }
-    return line;
 }
 
 } // namespace

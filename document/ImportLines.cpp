@@ -8,6 +8,9 @@ namespace {
 
 constexpr QChar Cr(u'\r');
 constexpr QChar Lf(u'\n');
+constexpr QChar Blank(u' ');
+constexpr QChar Quote(u'"');
+constexpr QChar Comma(u',');
 
 QStringList SplitAtLf(const QString& text) {
     QStringList lines = text.split(Lf);
@@ -41,6 +44,27 @@ QStringList SplitLines(const QString& text) {
 
 QStringList ReadLines(const QString& path) {
     return SplitLines(platform::BytesToText(platform::ReadWholeFile(path)));
+}
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == Blank)
+        ++first;
+    while (last > first && text.at(last - 1) == Blank)
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString BlankQuotedCommas(QString line) {
+    bool inside = false;
+    for (QChar& ch : line) {
+        if (ch == Quote)
+            inside = !inside;
+        else if (inside && ch == Comma)
+            ch = Blank;
+    }
+    return line;
 }
 
 } // namespace importlines

@@ -18,4 +18,11 @@ QStringList SplitLines(const QString& text);
 // Raises 53 or 75 as ReadWholeFile does.
 QStringList ReadLines(const QString& path);
 
+// The text without the blanks at either end; other white space belongs to it.
+QString TrimBlanks(const QString& text);
+
+// The line with every comma between a pair of double quotes turned into a
+// blank; the quotes stay.
+QString BlankQuotedCommas(QString line);
+
 } // namespace importlines

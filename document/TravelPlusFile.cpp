@@ -1,6 +1,7 @@
 #include "document/TravelPlusFile.h"
 
 #include "document/DocumentTexts.h"
+#include "document/ImportLines.h"
 #include "platform/core/NumberText.h"
 #include "program/ProgramValues.h"
 
@@ -11,6 +12,7 @@ namespace tpe {
 namespace {
 
 namespace fr = FrequencyRules;
+using importlines::TrimBlanks;
 
 constexpr QChar Quote = QLatin1Char('"');
 constexpr QChar Comma = QLatin1Char(',');
@@ -55,16 +57,6 @@ LineOutcome Refused(const QString& entry) {
 }
 
 } // namespace
-
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == Blank)
-        ++first;
-    while (last > first && text.at(last - 1) == Blank)
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString FixTag(const QString& name, const QString& allowed) {
     QString tag = (name + QString(TagLength, Blank)).left(TagLength);
@@ -129,13 +121,7 @@ bool SplitLine(const QString& line, QStringList& fields) {
     QString text = line + QString(LinePadding, Comma);
     if (text.count(Quote) % 2 != 0)
         return false;
-    bool inside = false;
-    for (QChar& ch : text) {
-        if (ch == Quote)
-            inside = !inside;
-        else if (inside && ch == Comma)
-            ch = Blank;
-    }
+    text = importlines::BlankQuotedCommas(text);
     text.remove(Quote);
     fields = text.split(Comma);
     for (QString& field : fields)

@@ -36,9 +36,6 @@ inline constexpr int LastRow = 128;
 inline constexpr int FmBanks = 2;
 inline constexpr int FmPositions = 9;
 
-// Removes blanks (and only blanks) at both ends.
-QString TrimBlanks(const QString& text);
-
 // The memory name made of a text: upper-cased, cut to six characters, every
 // character outside `allowed` turned into a blank, blanks at both ends removed.
 QString FixTag(const QString& name, const QString& allowed);
