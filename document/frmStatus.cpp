@@ -54,7 +54,7 @@ void frmStatus::CentreOnScreen() {
 void frmStatus::ShowText(const QString& caption, const QString& text, bool modal, QWidget* parent) {
     frmStatus* window = Instance(parent);
     window->setWindowTitle(caption);
-    window->Text1()->setPlainText(text);
+    window->SetText(text);
     if (modal) {
         // A window already open without modality only becomes modal when it is
         // shown afresh.

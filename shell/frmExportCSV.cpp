@@ -100,7 +100,7 @@ QString frmExportCSV::ExportData() const {
 
 void frmExportCSV::Command3_Click() {
     frmPreview preview(this);
-    preview.Text1()->setPlainText(ExportData().left(PreviewLimit));
+    preview.SetText(ExportData().left(PreviewLimit));
     platform::ExecModal(&preview);
 }
 

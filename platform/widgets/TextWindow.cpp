@@ -27,6 +27,30 @@ TextWindow::TextWindow(const QString& buttonCaption, const Layout& layout, QWidg
     Form_Resize();
 }
 
+namespace {
+
+// Longer than any line of the box can hold, short enough to break in no time.
+constexpr int LongestWordBrokenAtBoundaries = 4096;
+
+bool HasLongWord(const QString& text) {
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestWordBrokenAtBoundaries)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void TextWindow::SetText(const QString& text) {
+    text1_->clear(); // the old text is not laid out again under the new mode
+    text1_->setWordWrapMode(HasLongWord(text) ? QTextOption::WrapAnywhere
+                                              : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text1_->setPlainText(text);
+}
+
 void TextWindow::Command1_Click() {
     close();
 }

@@ -32,6 +32,11 @@ public:
     TextWindow(const QString& buttonCaption, const Layout& layout, QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1() const { return text1_; }
+    // Puts the text into the box. A word too long for any line (a garbage
+    // line of an imported file in a log) is broken anywhere: breaking it at a
+    // word boundary first takes time growing with the square of its length,
+    // minutes for a few hundred thousand characters.
+    void SetText(const QString& text);
     QPushButton* Command1() const { return command1_; }
 
 protected:

@@ -40,6 +40,25 @@ TEST(StatusWindow, ShowsCaptionAndReadOnlyScrollingText) {
     EXPECT_FALSE(window);
 }
 
+// A garbage line of an imported file can put a word of hundreds of thousands
+// of characters into a log: it still wraps within the box, and showing it
+// takes a moment rather than the minutes breaking it at word boundaries took.
+TEST(StatusWindow, AHugeWordWrapsAnywhereAndTheNextTextWrapsAtWords) {
+    frmStatus window;
+    window.resize(500, 360);
+    const QString huge = QStringLiteral("Line 3: ") + QString(300000, QLatin1Char('x'));
+    window.SetText(huge);
+    window.show();
+    QCoreApplication::processEvents();
+    QPlainTextEdit& text = *window.Text1();
+    EXPECT_EQ(text.toPlainText(), huge);
+    EXPECT_EQ(text.horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(text.document()->firstBlock().layout()->lineCount(), 100);
+
+    window.SetText(QStringLiteral("Memory not imported - channel number invalid. Line 4: x"));
+    EXPECT_EQ(text.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
 // A text box with a vertical scroll bar only: the band-limit report, one long
 // line of channel numbers, wraps within the box instead of running off to the
 // right.
