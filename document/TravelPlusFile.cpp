@@ -71,7 +71,10 @@ QString FixTag(const QString& name, const QString& allowed) {
 QStringList HeaderFields(const QString& line) {
     QString text = line;
     text.remove(Quote);
-    return TrimBlanks(text).split(Comma);
+    text = TrimBlanks(text);
+    // A blank header has no fields at all: it is asked about once, for its
+    // count, not a second time for an empty name.
+    return text.isEmpty() ? QStringList() : text.split(Comma);
 }
 
 int HeaderDoubts(const QStringList& fields) {

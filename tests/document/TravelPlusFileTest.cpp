@@ -67,7 +67,8 @@ TEST(TravelPlusFile, HeaderDoubtsCountAWrongFieldCountOnceAndEveryUnknownName) {
         {QString(Header).replace(",Country", ", Country"), 1},
         {QString(noSponsor).replace("Region", "Regoin"), 2},
         {Header + ",", 2},
-        {"", 2},
+        {"", 1},
+        {" \"\" ", 1},
     };
     for (const auto& [line, doubts] : cases)
         EXPECT_EQ(HeaderDoubts(HeaderFields(line)), doubts) << line.toStdString();
