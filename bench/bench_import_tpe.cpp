@@ -5,10 +5,10 @@
 #include "document/frmDocument.h"
 #include "document/frmStatus.h"
 #include "image/clsVUROVA.h"
+#include "platform/core/WholeFile.h"
 #include "platform/widgets/Dialogs.h"
 #include "program/ProgramValues.h"
 
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -66,9 +66,7 @@ QString RepeaterList(const QTemporaryDir& dir) {
                     .toLatin1();
     }
     const QString path = dir.filePath(QStringLiteral("repeaters.tpe"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
+    platform::WriteWholeFile(path, text);
     return path;
 }
 
