@@ -61,6 +61,12 @@ struct PrinterState {
     QPrinter::PaperSource source;
 };
 
+// Qt's PDF writer ends its job as done although a full temporary folder cut
+// its file short; a whole PDF ends with the end-of-file marker.
+bool IsWholePdf(const QByteArray& pdf) {
+    return pdf.startsWith("%PDF-") && pdf.right(32).trimmed().endsWith("%%EOF");
+}
+
 } // namespace
 
 void SetNoPrinterInstalled(bool none) {
@@ -169,9 +175,14 @@ bool Printer::endDoc() {
         const QString spooled = printer_->outputFileName();
         printer_->setOutputFileName(pdfTarget_);
         try {
-            // A spool that cannot be read back whole is a failed job too.
-            if (done)
-                WriteWholeFile(pdfTarget_, ReadWholeFile(spooled));
+            // A spool that cannot be read back whole, or that is cut short,
+            // is a failed job too.
+            if (done) {
+                const QByteArray pdf = ReadWholeFile(spooled);
+                done = IsWholePdf(pdf);
+                if (done)
+                    WriteWholeFile(pdfTarget_, pdf);
+            }
         } catch (const RuntimeError&) {
             done = false;
         }

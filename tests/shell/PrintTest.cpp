@@ -9,6 +9,7 @@
 #include "platform/widgets/Printer.h"
 #include "program/ProgramValues.h"
 #include "support/PdfPages.h"
+#include "support/SpecialFiles.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -290,6 +291,32 @@ TEST_F(PrintTest, NoJobWithoutADocumentAndABoxWhenTheFileCannotBeWritten) {
     dialogs.answerPrint(true, [none](QPrinter& printer) { printer.setOutputFileName(none); });
     main->mnuPrint_Click();
     EXPECT_FALSE(QFileInfo::exists(none));
+}
+
+// Qt's PDF writer ends a job as done although a full temporary folder cut its
+// spool short: such a job fails like any other, and the file it would have
+// replaced keeps every byte.
+TEST_F(PrintTest, FullTemporaryFolderKeepsTheOldFile) {
+    FullDisk disk(tempPath(QStringLiteral("tmp")));
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    Open();
+    const QString pdf = tempPath(QStringLiteral("print.pdf"));
+    const QByteArray old = "%PDF-1.4 an earlier print\n%%EOF\n";
+    WriteFileBytes(pdf, old);
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(disk.path(QString())));
+    const QString box = "Unable to print to " + pdf + ".";
+    for (const qint64 left : {0, 24 * 1024}) {
+        QFile::remove(disk.path(QStringLiteral("filler")));
+        ASSERT_TRUE(disk.fill(left));
+        Print(QPageLayout::Landscape, QStringLiteral("print.pdf"), true, platform::vbOK);
+        EXPECT_EQ(dialogs.messages(), QStringList(left == 0 ? 1 : 2, box)) << left;
+        EXPECT_EQ(ReadFileBytes(pdf), old) << left;
+    }
+    qputenv("TMPDIR", tmpdir);
+    if (tmpdir.isEmpty())
+        qunsetenv("TMPDIR");
 }
 
 } // namespace

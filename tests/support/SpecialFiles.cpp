@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -37,7 +38,7 @@ QString FullDisk::path(const QString& name) const {
     return QDir(folder_).filePath(name);
 }
 
-bool FullDisk::fill() {
+bool FullDisk::fill(qint64 leave) {
     const QByteArray name = QFile::encodeName(path(QStringLiteral("filler")));
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (fd < 0)
@@ -50,6 +51,13 @@ bool FullDisk::fill() {
     // A short write takes what is left of the last page, so the write that
     // fails finds nothing free.
     const bool full = written < 0 && errno == ENOSPC;
+    if (full && leave > 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || ::ftruncate(fd, std::max<off_t>(0, st.st_size - leave)) != 0) {
+            ::close(fd);
+            return false;
+        }
+    }
     ::close(fd);
     return full;
 }

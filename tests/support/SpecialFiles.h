@@ -21,8 +21,9 @@ public:
     // Why the mount failed.
     const QString& why() const { return why_; }
     QString path(const QString& name) const;
-    // Takes every byte left; true when the disk is full afterwards.
-    bool fill();
+    // Takes every byte left but about leave (rounded to the disk's pages);
+    // true when the disk was full before leave was given back.
+    bool fill(qint64 leave = 0);
 
 private:
     QString folder_;
