@@ -5,6 +5,7 @@
 #include "document/frmAbout.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
@@ -368,19 +369,20 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
     // the cell being edited is committed before the command sees the grid.
     HideEditOnActive();
     RunIgnoringErrors([this, &key] {
-        // Buttons that stand for a menu item run that item, so the two always
-        // behave alike.
-        static const QHash<QString, QString> menuOf = {
-            {QStringLiteral("New"), QStringLiteral("mnuFileNew")},
-            {QStringLiteral("Open"), QStringLiteral("mnuFileOpen")},
-            {QStringLiteral("Save"), QStringLiteral("mnuFileSave")},
-            {QStringLiteral("Find"), QStringLiteral("mnuFind")},
-            {QStringLiteral("Print"), QStringLiteral("mnuPrint")},
-            {QStringLiteral("Read From Radio"), QStringLiteral("mnuRead")},
-            {QStringLiteral("Write To Radio"), QStringLiteral("mnuWrite")},
+        // Buttons that stand for a menu item run that item's handler, as its
+        // click does (errors shown the same way), whatever state another
+        // document's tab left the item in: the handlers keep their own guards.
+        static const QHash<QString, void (frmMain::*)()> handlerOf = {
+            {QStringLiteral("New"), &frmMain::mnuFileNew_Click},
+            {QStringLiteral("Open"), &frmMain::mnuFileOpen_Click},
+            {QStringLiteral("Save"), &frmMain::mnuFileSave_Click},
+            {QStringLiteral("Find"), &frmMain::mnuFind_Click},
+            {QStringLiteral("Print"), &frmMain::mnuPrint_Click},
+            {QStringLiteral("Read From Radio"), &frmMain::mnuRead_Click},
+            {QStringLiteral("Write To Radio"), &frmMain::mnuWrite_Click},
         };
-        if (menuOf.contains(key)) {
-            MenuItem(menuOf.value(key))->trigger();
+        if (const auto handler = handlerOf.value(key, nullptr)) {
+            platform::RunGuarded([this, handler] { (this->*handler)(); });
             return;
         }
         if (key == QLatin1String("Cut"))

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 namespace {
@@ -449,4 +450,42 @@ TEST_F(ShellTest, WindowMenuListsTheDocumentsWithTheActiveOneChecked) {
         }
     EXPECT_EQ(listed, (QStringList{"&1 KG-UV File 1", "&2 KG-UV File 2"}));
     EXPECT_EQ(checked, QStringLiteral("&2 KG-UV File 2"));
+}
+
+// A menu item's state can be left behind by another window; the toolbar button
+// beside it runs the item's handler all the same.
+TEST_F(ShellTest, ToolbarButtonsRunTheirItemsHandlersWhileTheItemsAreDisabled) {
+    Start(UvdFile());
+    IDocument* document = main->ActiveDocument();
+    const auto click = [this](int position, const QString& item) {
+        main->MenuItem(item)->setEnabled(false);
+        ASSERT_TRUE(ButtonEnabled(position)) << position;
+        QTest::mouseClick(main->tbToolBar()->widgetForAction(main->tbButton(position)),
+                          Qt::LeftButton);
+    };
+    QStringList modals;
+    const auto recordModal = [&modals](QDialog& d) {
+        modals << d.objectName();
+        return QDialog::Rejected;
+    };
+
+    click(1, QStringLiteral("mnuFileNew"));
+    EXPECT_EQ(main->Documents().size(), 2u);
+    main->MdiArea()->setActiveSubWindow(main->MdiArea()->subWindowList()[0]);
+    ASSERT_EQ(main->ActiveDocument(), document);
+    dialogs.cancelOpenFile();
+    click(2, QStringLiteral("mnuFileOpen"));
+    ChangeDocument(document);
+    click(3, QStringLiteral("mnuFileSave"));
+    EXPECT_FALSE(document->IsDataChanged());
+    dialogs.answerModal(recordModal);
+    click(9, QStringLiteral("mnuFind"));
+    dialogs.answerPrint(false);
+    click(10, QStringLiteral("mnuPrint"));
+    dialogs.answerModal(recordModal).answerModal(recordModal);
+    click(19, QStringLiteral("mnuWrite"));
+    click(18, QStringLiteral("mnuRead"));
+    EXPECT_EQ(modals, QStringList({"frmFind", "frmWriteRadio", "frmReadRadio"}));
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_EQ(dialogs.messages(), QStringList());
 }
