@@ -94,12 +94,18 @@ void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
         RunGuarded([&] { emit KeyUp(keyCode, ShiftState(event)); });
 }
 
+// The next visible column the user can edit from col, one step at a time.
+// With none on the step's side the cursor stays, unless it stands in a fixed
+// column (code can put it there): then it goes to the first visible one.
 int FlexGrid::nextVisibleCol(int col, int step) const {
-    for (int c = col + step; c >= fixedCols_ && c < cols_; c += step) {
+    int c = step > 0 ? std::max(col + step, fixedCols_) : col + step;
+    for (; c >= fixedCols_ && c < cols_; c += step) {
         if (colPixels(c) > 0)
             return c;
     }
-    return std::max(col, fixedCols_);
+    if (col >= fixedCols_ && col < cols_)
+        return col;
+    return step < 0 ? nextVisibleCol(fixedCols_ - 1, +1) : std::min(fixedCols_, cols_ - 1);
 }
 
 void FlexGrid::moveByKey(int keyCode, int shift) {
@@ -107,15 +113,17 @@ void FlexGrid::moveByKey(int keyCode, int shift) {
         return;
     const bool extend = shift & ShiftMaskShift;
     const bool ctrl = shift & ShiftMaskCtrl;
-    int r = std::max(extend ? rowSel_ : row_, fixedRows_);
-    int c = std::max(extend ? colSel_ : col_, fixedCols_);
+    // The step is taken from the cell the cursor is in, fixed or not; the
+    // result is then kept among the cells the user can edit.
+    int r = extend ? rowSel_ : row_;
+    int c = extend ? colSel_ : col_;
     const int page = std::max(1, verticalScrollBar()->pageStep());
     switch (keyCode) {
     case vbKeyUp:
         r = std::max(fixedRows_, r - 1);
         break;
     case vbKeyDown:
-        r = std::min(rows_ - 1, r + 1);
+        r = std::min(rows_ - 1, std::max(fixedRows_, r + 1));
         break;
     case vbKeyLeft:
         c = nextVisibleCol(c, -1);
@@ -127,7 +135,7 @@ void FlexGrid::moveByKey(int keyCode, int shift) {
         r = std::max(fixedRows_, r - page);
         break;
     case vbKeyPageDown:
-        r = std::min(rows_ - 1, r + page);
+        r = std::min(rows_ - 1, std::max(fixedRows_, r + page));
         break;
     case vbKeyHome:
         c = nextVisibleCol(fixedCols_ - 1, +1);
@@ -142,6 +150,11 @@ void FlexGrid::moveByKey(int keyCode, int shift) {
     default:
         return;
     }
+    // A step along one axis leaves the other where it was, unless that is
+    // a fixed row or column.
+    r = std::max(r, fixedRows_);
+    if (c < fixedCols_)
+        c = nextVisibleCol(c, +1);
     if (extend)
         select({row_, col_, r, c});
     else

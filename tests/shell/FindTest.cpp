@@ -12,10 +12,12 @@
 #include "support/WindowFit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -137,4 +139,41 @@ TEST_F(FindTest, NoDialogWhileTheActiveDocumentShowsASettingsTab) {
     main->mnuFind()->trigger();
     main->tbToolBar_ButtonClick(QStringLiteral("Find"));
     EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+// A user's steps: another window left on a settings tab greys Find out; the
+// toolbar's Find still opens the dialog. After Find Next and Cancel the cursor
+// stands in column 0, and Right goes on to the name beside it.
+TEST_F(FindTest, ToolbarFindThenRightEditsTheNameOfTheRowFound) {
+    document->SSTab1()->setTab(1);
+    main->mnuFileNew_Click();
+    const QString other = UvdFile(QStringLiteral("other.uvd"));
+    dialogs.answerOpenFile(other);
+    main->mnuFileOpen_Click();
+    document = main->ActiveDocument();
+    ASSERT_FALSE(Enabled("mnuFind"));
+    dialogs.runModal([](QDialog& dialog) {
+        auto& find = static_cast<frmFind&>(dialog);
+        find.Text1()->setText(QStringLiteral("UHF"));
+        find.Command1()->click();
+        find.Command2()->click();
+    });
+    QTest::mouseClick(main->tbToolBar()->widgetForAction(main->tbButton(9)), Qt::LeftButton);
+    ASSERT_EQ(dialogs.pending(), 0);
+    ASSERT_EQ(grid().row(), 2);
+    ASSERT_EQ(grid().col(), 0);
+
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    ASSERT_TRUE(grid().takeFocus());
+    QTest::keyClick(&grid(), Qt::Key_Right);
+    EXPECT_EQ(grid().col(), GridColumnOf(ColName));
+    EXPECT_EQ(grid().textMatrix(0, grid().col()).trimmed(), QStringLiteral("Name"));
+    for (const char key : QByteArrayLiteral("REPTR1"))
+        QTest::keyClick(QApplication::focusWidget(), key); // the first opens the editor
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    main->mnuFileSave_Click();
+    main->mnuFileNew_Click();
+    ASSERT_TRUE(main->ActiveDocument()->OpenFile(other));
+    EXPECT_EQ(Cell(main->ActiveDocument(), 2, ColName), QStringLiteral("REPTR1"));
 }
