@@ -236,7 +236,10 @@ void CommPort::openPort() {
         throw;
     }
     applyModemLines();
-    port_->clear(QSerialPort::AllDirections);
+    // The receive buffer starts empty. The output is left alone: what an
+    // earlier opening sent is on its way, and on a pseudo-terminal a flush
+    // takes back bytes the other end has not been handed yet.
+    port_->clear(QSerialPort::Input);
     port_->clearError();
 }
 

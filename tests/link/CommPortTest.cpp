@@ -116,12 +116,32 @@ TEST_F(CommPortTest, ReopeningStartsWithEmptyBuffers) {
     port.setPortOpen(false);
     // Bytes that reach the device while it is closed stay queued in it.
     radio.sendStray(Bytes({0x11, 0x22}));
-    ProcessEventsFor(50);
+    ASSERT_TRUE(WaitUntil([&] { return radio.straySent() == 2; }));
     port.setPortOpen(true);
     ProcessEventsFor(50);
     EXPECT_EQ(port.inBufferCount(), 0);
     radio.sendStray(Bytes({0x33}));
     EXPECT_EQ(exchange(QByteArray(), 1), Bytes({0x33}));
+}
+
+// What was sent stays sent: opening the port again empties what came in, not
+// what is still on its way out. A pseudo-terminal whose other end has not
+// read yet holds the bytes beyond its first 4 KiB where a flush would drop
+// them.
+TEST_F(CommPortTest, ReopeningKeepsWhatWasSent) {
+    radios.push_back(std::make_unique<radiosim::RadioSim>()); // not reading yet
+    radiosim::RadioSim& radio = *radios.back();
+    radio.setFault(FrameKind::Probe, radiosim::Fault::Silent());
+    mapPort(1, radio);
+    port.setCommPort(1);
+    port.setPortOpen(true);
+    constexpr int Probes = 1000;
+    port.output(Probe.repeated(Probes));
+    port.setPortOpen(false);
+    port.setPortOpen(true);
+    radio.start();
+    EXPECT_TRUE(WaitUntil([&] { return radio.frames().size() == Probes; }));
+    EXPECT_EQ(radio.frames().size(), Probes);
 }
 
 TEST_F(CommPortTest, InputLenAndNullDiscard) {

@@ -18,7 +18,10 @@ void LinkTest::SetUp() {
     for (int n = platform::FirstPortNumber; n <= platform::LastPortNumber; ++n)
         mapPort(n, missingPath(n));
     clonelink::SetTransferFolderForTests(tempDir.path());
-    clonelink::SetTimingScaleForTests({0.002, 0.1});
+    // The receive windows stay as long as the program has them, so that a
+    // busy machine never turns a prompt answer into a time-out; only the
+    // fixed pauses are shortened.
+    clonelink::SetTimingScaleForTests({0.002, 1.0});
     QObject::connect(&progress, &clonelink::ProgressBox::drawn,
                      [this](const QString& text, int value, int) {
                          progressTexts.append(text);
@@ -33,6 +36,10 @@ void LinkTest::TearDown() {
     }
     clonelink::SetTransferFolderForTests(QString());
     clonelink::SetTimingScaleForTests({});
+}
+
+void LinkTest::shortenReceiveWindows() {
+    clonelink::SetTimingScaleForTests({0.002, 0.1});
 }
 
 radiosim::RadioSim& LinkTest::addRadio() {

@@ -20,6 +20,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // For tests whose radios never answer: receive windows of 100 ms, so
+    // that waiting them out costs little. An answer may come late on a busy
+    // machine, so no test that expects one shortens them.
+    void shortenReceiveWindows();
     // A started radio on a pseudo-terminal of its own.
     radiosim::RadioSim& addRadio();
     void mapPort(int number, const QString& path);

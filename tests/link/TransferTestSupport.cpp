@@ -11,10 +11,6 @@
 
 void TransferTest::SetUp() {
     LinkTest::SetUp();
-    // The receive windows stay as long as the program has them, so that a
-    // busy machine never turns a prompt answer into a time-out; only the
-    // fixed pauses are shortened.
-    clonelink::SetTimingScaleForTests({0.002, 1.0});
     radio = &addRadio();
     mapPort(1, *radio);
     setSaved(1, false);

@@ -236,8 +236,10 @@ void RadioSim::run() {
             std::lock_guard lock(mutex_);
             stray.swap(stray_);
         }
-        if (!stray.isEmpty())
+        if (!stray.isEmpty()) {
             send(stray);
+            straySent_ += static_cast<int>(stray.size());
+        }
         if (!(fds[0].revents & POLLIN))
             continue;
         char buf[512];

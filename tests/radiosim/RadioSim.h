@@ -101,6 +101,8 @@ public:
     void clearFaults();
     // Bytes the radio sends on its own, as soon as possible.
     void sendStray(const QByteArray& bytes);
+    // How many of them have gone out so far.
+    int straySent() const { return straySent_; }
     // Byte by byte at 9600 baud, both ways.
     void setPaced(bool on);
 
@@ -136,6 +138,7 @@ private:
     std::thread thread_;
     std::atomic<bool> running_{false};
     std::atomic<bool> paced_{false};
+    std::atomic<int> straySent_{0};
     int64_t startNs_ = 0;
 
     mutable std::mutex mutex_;
