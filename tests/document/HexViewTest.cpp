@@ -4,12 +4,14 @@
 
 #include "DocumentFixture.h"
 
+#include "document/HexCompare.h"
 #include "platform/core/Measures.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -107,8 +109,19 @@ TEST_F(HexViewTest, EnteringTheTabShowsTheImageWithProgressAndNoMarks) {
     EXPECT_EQ(a.textMatrix(769, 17).size(), 4);
     EXPECT_EQ(doc->Label2()->text(), QStringLiteral("<Current File>"));
     EXPECT_EQ(doc->HexGridB()->rows(), 1);
-    EXPECT_TRUE(QFontInfo(a.font()).fixedPitch());
     EXPECT_EQ(a.font().family(), QStringLiteral("Fixedsys"));
+    // Whichever face stands in for it here, the columns line up: every hex
+    // digit and every character the text column can show is equally wide.
+    const QFontMetrics metrics(a.font());
+    const int advance = metrics.horizontalAdvance(QLatin1Char('0'));
+    QString shown = QStringLiteral("0123456789ABCDEF.");
+    for (int byte = 0; byte < 256; ++byte)
+        shown += hexcompare::TextChar(static_cast<uint8_t>(byte));
+    QString wider;
+    for (const QChar c : shown)
+        if (metrics.horizontalAdvance(c) != advance)
+            wider += c;
+    EXPECT_EQ(wider, QString()) << QFontInfo(a.font()).family().toStdString();
 
     const QStringList& texts = progress.texts;
     ASSERT_FALSE(texts.filter("Reading").isEmpty());
