@@ -106,6 +106,11 @@ frmBandLimits::frmBandLimits(QWidget* parent) : QDialog(parent) {
     check1_ = new QCheckBox(QStringLiteral("Always write band limits (no prompt)"), this);
     check1_->setObjectName(QStringLiteral("Check1"));
     platform::PlaceFitted(check1_, TwipsRect(488, 3720, 2955, 255));
+    // The window widens only when the box's caption has grown past the
+    // design's margin, so that it shows whole in a wider face.
+    const int captionRight = check1_->geometry().right() + 1 + platform::TwipsToPixels(488);
+    if (captionRight > width())
+        setFixedSize(captionRight, height());
 
     command6_ = new QPushButton(QStringLiteral("&OK"), this);
     command6_->setObjectName(QStringLiteral("Command6"));
