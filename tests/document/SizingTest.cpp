@@ -100,7 +100,8 @@ TEST_F(SizingTest, EveryColumnFitsItsWidestTextInTheGridFont) {
                 << "grid " << g << " column " << c;
     }
     const FlexGrid& memory = *doc->MSFlexGrid1(0);
-    EXPECT_EQ(memory.colWidth(nameCol), ExpectedWidth(*doc, QStringLiteral("WWWWWW")));
+    // The name shows whole (in a fixed-pitch face the caption may be wider).
+    EXPECT_GE(memory.colWidth(nameCol), ExpectedWidth(*doc, QStringLiteral("WWWWWW")));
     EXPECT_EQ(doc->MSFlexGrid1(1)->colWidth(2), ExpectedWidth(*doc, QString(40, QLatin1Char('M'))));
     EXPECT_EQ(memory.font().pointSizeF(), 14.0);
 }
