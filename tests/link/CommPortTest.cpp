@@ -281,7 +281,7 @@ TEST_F(RadioSimTest, ForbiddenFramesAreRecordedAsViolations) {
     port.output(Bytes({0x52, 0x00, 0x00, 0x20}));                          // wrong length
     port.output(Bytes({0x77}));                                            // no frame at all
     port.output(Bytes({0x48, 0x69, 0x00}));                                // broken probe
-    ProcessEventsFor(100);
+    WaitUntil([&] { return radio->violations().size() >= 6; });
     const QStringList violations = radio->violations();
     EXPECT_EQ(violations, QStringList({"read block before the handshake", "write to address 0000",
                                        "malformed read frame: 52 00 00 20", "stray byte 77",

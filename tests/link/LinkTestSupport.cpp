@@ -18,10 +18,7 @@ void LinkTest::SetUp() {
     for (int n = platform::FirstPortNumber; n <= platform::LastPortNumber; ++n)
         mapPort(n, missingPath(n));
     clonelink::SetTransferFolderForTests(tempDir.path());
-    // The receive windows stay as long as the program has them, so that a
-    // busy machine never turns a prompt answer into a time-out; only the
-    // fixed pauses are shortened.
-    clonelink::SetTimingScaleForTests({0.002, 1.0});
+    setReceiveWindows(Windows::Program);
     QObject::connect(&progress, &clonelink::ProgressBox::drawn,
                      [this](const QString& text, int value, int) {
                          progressTexts.append(text);
@@ -38,8 +35,9 @@ void LinkTest::TearDown() {
     clonelink::SetTimingScaleForTests({});
 }
 
-void LinkTest::shortenReceiveWindows() {
-    clonelink::SetTimingScaleForTests({0.002, 0.1});
+void LinkTest::setReceiveWindows(Windows windows) {
+    const double scale = windows == Windows::Short ? 0.1 : windows == Windows::Program ? 1.0 : 10.0;
+    clonelink::SetTimingScaleForTests({0.002, scale});
 }
 
 radiosim::RadioSim& LinkTest::addRadio() {

@@ -20,10 +20,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // For tests whose radios never answer: receive windows of 100 ms, so
-    // that waiting them out costs little. An answer may come late on a busy
-    // machine, so no test that expects one shortens them.
-    void shortenReceiveWindows();
+    // The receive windows against the program's own (1 s for the probe and
+    // the read, 0.25 s for the write). A busy machine may hold an answer back
+    // for a good part of a second, so Roomy serves where every answer comes;
+    // Program where a test waits a window out; Short only where no radio
+    // answers at all, so that waiting costs little. The pauses stay short.
+    enum class Windows { Short, Program, Roomy };
+    static void setReceiveWindows(Windows windows);
     // A started radio on a pseudo-terminal of its own.
     radiosim::RadioSim& addRadio();
     void mapPort(int number, const QString& path);

@@ -98,7 +98,7 @@ TEST_F(ProbeTest, WrongAnswersAreRefusedOnEveryTry) {
 }
 
 TEST_F(ProbeTest, SilentSavedPortWithoutDetection) {
-    shortenReceiveWindows();
+    setReceiveWindows(Windows::Short);
     radiosim::RadioSim& radio = silentRadio();
     for (int n = 1; n <= 16; ++n)
         mapPort(n, radio);
@@ -146,7 +146,7 @@ TEST_F(ProbeTest, DetectionTriesThePortsInOrderAndSavesTheOneThatAnswers) {
 }
 
 TEST_F(ProbeTest, NoPortAnswers) {
-    shortenReceiveWindows();
+    setReceiveWindows(Windows::Short);
     radiosim::RadioSim& silent = silentRadio();
     for (int n = 1; n <= 16; ++n)
         mapPort(n, silent);
@@ -237,8 +237,10 @@ TEST_F(ProbeTest, SilentSavedPortAtFullSpeed) {
     EXPECT_EQ(progressValues, QList<int>({33, 67, 100}));
     const QList<radiosim::Frame> probes = radio.framesOf(FrameKind::Probe);
     ASSERT_EQ(probes.size(), 4);
+    // The radio stamps a frame when it has read it, which a busy machine may
+    // delay for one probe and not the next; the 2.5 s pause shows all the same.
     for (int i = 1; i < 4; ++i)
-        EXPECT_GE(probes[i].time - probes[i - 1].time, 3.5);
+        EXPECT_GE(probes[i].time - probes[i - 1].time, 3.0);
 }
 
 TEST_F(ProbeTest, SettingsThatAreNotNumbersReadAsTheirDefaults) {

@@ -96,7 +96,7 @@ TEST_F(ReadRadioTest, AcceptsTheLongIdentityLongBlocksAndALateAnswer) {
     radio->setFault(FrameKind::Read, Fault::Extra(Bytes({0xAA, 0xBB})));
     radio->setFault(FrameKind::Ack, Fault::Late(500), 0);
     EXPECT_EQ(run(), QDialog::Accepted);
-    EXPECT_EQ(window->link().timer().interval(), 1000);
+    EXPECT_EQ(window->link().options().receiveWindowMs, 1000);
     EXPECT_EQ(frameNames(), fullReadFrames());
     EXPECT_EQ(imageBytes().left(8192), radio->memory());
     const QStringList lines = log();
@@ -110,6 +110,7 @@ TEST_F(ReadRadioTest, AcceptsTheLongIdentityLongBlocksAndALateAnswer) {
 // fewer than the seven identity bytes awaited (the wait runs out rather than
 // the identity being refused) and a short block end with a buffer dump.
 TEST_F(ReadRadioTest, EveryFaultEndsWithItsTextsAndLeavesTheDocumentAlone) {
+    setReceiveWindows(Windows::Program); // it waits windows out
     const FrameKind id = FrameKind::Identify, ack = FrameKind::Ack, read = FrameKind::Read;
     const QByteArray partial = Bytes({0x52, 0x00, 0xC0, 0x40}) + radio->memory().mid(0xC0, 36);
     const QStringList shortBlock = {"T   TX --> [04]    52 00 C0 40", NoResponse,
@@ -208,6 +209,7 @@ TEST_F(ReadRadioTest, ALogThatCannotBeCreatedStopsBeforeTheRadio) {
 // Cancel, the close box and Esc end the command where it waits: nothing more
 // is sent, logged or shown, and the document gets nothing.
 TEST_F(ReadRadioTest, CancelAtEachWaitEndsSilently) {
+    setReceiveWindows(Windows::Program); // it waits windows out
     const CancelCase cases[] = {
         {"probe", FrameKind::Probe, -1, "TX --> [09]    48 69 57 4F 55 58 55 4E 02", 1, 1},
         {"pause between probes", FrameKind::Probe, 0, "RX --> [00]    No Response", 1, 1},
@@ -261,6 +263,7 @@ TEST_F(ReadRadioTest, WindowLayoutAndTexts) {
 }
 
 TEST_F(ReadRadioTest, ReadCanBeTriedAgainAfterAFailure) {
+    setReceiveWindows(Windows::Program); // it waits windows out
     loadImage(QByteArray());
     radio->setFault(FrameKind::Ack, Fault::Silent(), 0);
     dialogs->runModal([this](QDialog& w) {

@@ -11,6 +11,7 @@
 
 void TransferTest::SetUp() {
     LinkTest::SetUp();
+    setReceiveWindows(Windows::Roomy);
     radio = &addRadio();
     mapPort(1, *radio);
     setSaved(1, false);

@@ -67,19 +67,23 @@ TEST(SafetyNet, ThrowFromAPostedEventHandler) {
     ExpectErrorBox(dialogs, "Error 53: File not found");
 }
 
-// A box that stays up a while, with the event loop running under it.
+// A box that stays up, with the event loop running under it, until done.
 class SlowResponder : public ScriptedResponder {
 public:
+    explicit SlowResponder(const bool& done) : done_(done) {}
     bool message(const DialogCall& call, int& answer) override {
-        ProcessEventsFor(50);
+        WaitUntil([this] { return done_; });
         return ScriptedResponder::message(call, answer);
     }
+
+private:
+    const bool& done_;
 };
 
 TEST(SafetyNet, ErrorsWhileTheBoxIsUpDoNotStackBoxes) {
-    SlowResponder dialogs;
-    dialogs.answerMessage(vbOK);
     bool secondThrew = false;
+    SlowResponder dialogs(secondThrew);
+    dialogs.answerMessage(vbOK);
     QTimer::singleShot(0, [] { throw RuntimeError(ErrOverflow); });
     QTimer::singleShot(10, [&] {
         secondThrew = true;

