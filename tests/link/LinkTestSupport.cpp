@@ -36,8 +36,8 @@ void LinkTest::TearDown() {
 }
 
 void LinkTest::setReceiveWindows(Windows windows) {
-    const double scale = windows == Windows::Short ? 0.1 : windows == Windows::Program ? 1.0 : 10.0;
-    clonelink::SetTimingScaleForTests({0.002, scale});
+    static constexpr double Scale[] = {0.1, 1.0, 4.0, 10.0};
+    clonelink::SetTimingScaleForTests({0.002, Scale[static_cast<int>(windows)]});
 }
 
 radiosim::RadioSim& LinkTest::addRadio() {

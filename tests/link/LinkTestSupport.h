@@ -22,10 +22,12 @@ protected:
 
     // The receive windows against the program's own (1 s for the probe and
     // the read, 0.25 s for the write). A busy machine may hold an answer back
-    // for a good part of a second, so Roomy serves where every answer comes;
-    // Program where a test waits a window out; Short only where no radio
-    // answers at all, so that waiting costs little. The pauses stay short.
-    enum class Windows { Short, Program, Roomy };
+    // for a good part of a second, so Roomy (ten times) serves where every
+    // answer comes. A test that waits windows out takes Program for the probe
+    // and the read, Wide (four times, a second) for the write; Short only
+    // where no radio answers at all, so that waiting costs little. The pauses
+    // stay short.
+    enum class Windows { Short, Program, Wide, Roomy };
     static void setReceiveWindows(Windows windows);
     // A started radio on a pseudo-terminal of its own.
     radiosim::RadioSim& addRadio();

@@ -293,7 +293,7 @@ TEST(BandLimitCompare, DecodesTheRadiosDigitsAndComparesTexts) {
 // either acknowledgement (half a second late is outside the write's receive
 // window of a quarter of a second) or to the band-limit read.
 TEST_F(WriteRadioTest, EveryFaultBeforeTheBlocksEndsWithItsTextsAndWritesNothing) {
-    setReceiveWindows(Windows::Program); // it waits windows out
+    setReceiveWindows(Windows::Wide); // it waits windows out
     const FrameKind id = FrameKind::Identify, ack = FrameKind::Ack;
     const QStringList noIdentity = {"T   TX --> [01]    02", NoResponseShape};
     const QStringList noAck = {"T   TX --> [01]    06", NoResponseShape};
@@ -319,7 +319,7 @@ TEST_F(WriteRadioTest, EveryFaultBeforeTheBlocksEndsWithItsTextsAndWritesNothing
         {id, -1, Answer("KG669X\0", 7), invalidId, identified, {"Radio ID: KG669X", invalidId}},
         {ack, 0, Answer("\x15", 1), InvalidResponse + ".", Handshake, wrongAck},
         {ack, 0, Fault::Silent(), NoResponse, Handshake, noAck},
-        {ack, 0, Fault::Late(500), NoResponse, Handshake, noAck},
+        {ack, 0, Fault::Late(2000), NoResponse, Handshake, noAck}, // after the window
         {ack, 1, Fault::Silent(), NoResponse, Handshake + LimitRead, noAck},
         {FrameKind::Read, -1, Fault::Silent(), NoResponse, limitsAsked, noLimits},
     };
@@ -329,17 +329,15 @@ TEST_F(WriteRadioTest, EveryFaultBeforeTheBlocksEndsWithItsTextsAndWritesNothing
         runFailing(c.kind, c.occurrence, c.fault, c.tail, c.bar);
         // The radio may still be taking in the last frame, or answer it late:
         // that answer lands on the closed port, not on the next case's.
-        WaitUntil([&] {
-            return radio->frames().size() >= c.frames.size() && !radio->answering();
-        });
-        EXPECT_EQ(window->link().timer().interval(), 250);
+        WaitUntil([&] { return radio->frames().size() >= c.frames.size() && !radio->answering(); });
+        EXPECT_EQ(window->link().options().receiveWindowMs, 250);
         EXPECT_EQ(frameNames(), c.frames);
         expectNothingWritten();
     }
 }
 
 TEST_F(WriteRadioTest, NoAnswerToABlockStopsAfterIt) {
-    setReceiveWindows(Windows::Program); // it waits windows out
+    setReceiveWindows(Windows::Wide); // it waits windows out
     loadDocument(RadioLimitTexts);
     // The silent block and those before it reached the radio; nothing follows.
     radio->setFault(FrameKind::Write, Fault::Silent(), 5);
@@ -358,7 +356,7 @@ TEST_F(WriteRadioTest, NoAnswerToABlockStopsAfterIt) {
 }
 
 TEST_F(WriteRadioTest, NoWakeUpAfterThePromptGivesUpAfterFourTries) {
-    setReceiveWindows(Windows::Program); // it waits windows out
+    setReceiveWindows(Windows::Wide); // it waits windows out
     loadDocument(OtherLimitTexts);
     armPrompt("Command1");
     for (int n = 1; n <= 4; ++n)
@@ -423,7 +421,7 @@ TEST_F(WriteRadioTest, LostDeviceDuringTheBlocks) {
 }
 
 TEST_F(WriteRadioTest, SilentRadioStillLeavesWriteDat) {
-    setReceiveWindows(Windows::Program); // it waits windows out
+    setReceiveWindows(Windows::Short); // the radio never answers
     loadDocument(RadioLimitTexts);
     radio->setFault(FrameKind::Probe, Fault::Silent());
     EXPECT_EQ(run(), QDialog::Rejected);
@@ -453,7 +451,7 @@ TEST_F(WriteRadioTest, CancelAtEachWaitEndsSilently) {
 }
 
 TEST_F(WriteRadioTest, CancelDuringTheWakeUpPauseActsWhenItEnds) {
-    setReceiveWindows(Windows::Program); // it waits windows out
+    setReceiveWindows(Windows::Wide); // it waits windows out
     loadDocument(OtherLimitTexts);
     armRun([](QDialog& w) { cancelAfterLine(w, "RX --> [00]    No Response"); });
     armPrompt("Command1");

@@ -82,9 +82,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Measures in pixels are the ones the tests were written for, whatever
     // scaling the developer's own session asks for.
-    for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
-                                "QT_ENABLE_HIGHDPI_SCALING", "QT_AUTO_SCREEN_SCALE_FACTOR",
-                                "QT_SCALE_FACTOR_ROUNDING_POLICY"})
+    for (const char* scaling :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING",
+          "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCALE_FACTOR_ROUNDING_POLICY"})
         qunsetenv(scaling);
     g_defaultMessageHandler = qInstallMessageHandler(QuietMessageHandler);
     platform::SafeApplication app(argc, argv);
