@@ -62,9 +62,17 @@ struct PrinterState {
 };
 
 // Qt's PDF writer ends its job as done although a full temporary folder cut
-// its file short; a whole PDF ends with the end-of-file marker.
+// its file short. A whole PDF ends with the end-of-file marker, after the
+// offset of its cross-reference table, which a lost block would have moved.
 bool IsWholePdf(const QByteArray& pdf) {
-    return pdf.startsWith("%PDF-") && pdf.right(32).trimmed().endsWith("%%EOF");
+    if (!pdf.startsWith("%PDF-") || !pdf.right(32).trimmed().endsWith("%%EOF"))
+        return false;
+    const qsizetype at = pdf.lastIndexOf("startxref");
+    if (at < 0)
+        return false;
+    bool ok = false;
+    const qlonglong table = pdf.mid(at + 9, 24).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    return ok && table >= 0 && table < at && pdf.mid(table, 4) == "xref";
 }
 
 } // namespace

@@ -304,8 +304,19 @@ TEST_F(PrintTest, FullTemporaryFolderKeepsTheOldFile) {
     const QString pdf = tempPath(QStringLiteral("print.pdf"));
     const QByteArray old = "%PDF-1.4 an earlier print\n%%EOF\n";
     WriteFileBytes(pdf, old);
-    const QByteArray tmpdir = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(disk.path(QString())));
+    // The temporary folder is the full disk until the test ends, however it ends.
+    struct TemporaryFolder {
+        explicit TemporaryFolder(const QString& path) : before(qgetenv("TMPDIR")) {
+            qputenv("TMPDIR", QFile::encodeName(path));
+        }
+        ~TemporaryFolder() {
+            if (before.isEmpty())
+                qunsetenv("TMPDIR");
+            else
+                qputenv("TMPDIR", before);
+        }
+        QByteArray before;
+    } temporaryFolder(disk.path(QString()));
     const QString box = "Unable to print to " + pdf + ".";
     for (const qint64 left : {0, 24 * 1024}) {
         QFile::remove(disk.path(QStringLiteral("filler")));
@@ -314,9 +325,6 @@ TEST_F(PrintTest, FullTemporaryFolderKeepsTheOldFile) {
         EXPECT_EQ(dialogs.messages(), QStringList(left == 0 ? 1 : 2, box)) << left;
         EXPECT_EQ(ReadFileBytes(pdf), old) << left;
     }
-    qputenv("TMPDIR", tmpdir);
-    if (tmpdir.isEmpty())
-        qunsetenv("TMPDIR");
 }
 
 } // namespace
