@@ -96,7 +96,8 @@ void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
 
 // The next visible column the user can edit from col, one step at a time.
 // With none on the step's side the cursor stays, unless it stands in a fixed
-// column (code can put it there): then it goes to the first visible one.
+// column (code can put it there): then it goes to the first visible one, or
+// to the first column after the fixed ones when every column is hidden.
 int FlexGrid::nextVisibleCol(int col, int step) const {
     int c = step > 0 ? std::max(col + step, fixedCols_) : col + step;
     for (; c >= fixedCols_ && c < cols_; c += step) {

@@ -229,6 +229,25 @@ TEST_F(GridTest, TypingEditsNothing) {
     EXPECT_EQ(grid->col(), 2);
 }
 
+// Code may leave the cursor in the fixed row or column; a key steps from there
+// onto the nearest cell the user can edit, over hidden columns.
+TEST_F(GridTest, ArrowKeysStepFromAFixedCell) {
+    grid->setFixedCols(1);
+    const auto from = [this](int row, int col, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        grid->setRow(row);
+        grid->setCol(col);
+        QTest::keyClick(grid, key, mods);
+        return QList<int>({grid->row(), grid->col(), grid->rowSel(), grid->colSel()});
+    };
+    EXPECT_EQ(from(4, 0, Qt::Key_Right), QList<int>({4, 1, 4, 1}));
+    grid->setColWidth(1, 0);
+    EXPECT_EQ(from(4, 0, Qt::Key_Right), QList<int>({4, 2, 4, 2}));
+    EXPECT_EQ(from(4, 0, Qt::Key_Left), QList<int>({4, 2, 4, 2}));
+    EXPECT_EQ(from(4, 0, Qt::Key_Right, Qt::ShiftModifier), QList<int>({4, 0, 4, 2}));
+    EXPECT_EQ(from(0, 3, Qt::Key_Down), QList<int>({1, 3, 1, 3}));
+    EXPECT_EQ(from(0, 3, Qt::Key_Up), QList<int>({1, 3, 1, 3}));
+}
+
 TEST_F(GridTest, ArrowKeysMoveAndScrollTheCellIntoView) {
     const int rowsInView = (grid->viewport()->height() - 20) / 20;
     grid->setRow(rowsInView); // the last row in full view

@@ -70,8 +70,9 @@ TEST_F(ShellTest, ClosingADocumentWritesItsLayoutAndResizingWritesNothing) {
         Settle();
         longestGap = std::max(longestGap, sinceLast.restart());
     }
-    if (longestGap < 900)
+    if (longestGap < 900) {
         EXPECT_EQ(OnDisk(), before);
+    }
     EXPECT_EQ(platform::GetSetting("Settings", "DocWidth"), "9285");
 
     main->mnuFileClose_Click();
