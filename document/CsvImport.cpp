@@ -4,7 +4,7 @@
 #include "image/clsVUROVA.h"
 #include "platform/core/Codec.h"
 #include "platform/core/NumberText.h"
-#include "program/clsRadio.h"
+#include "platform/core/ProgramTitle.h"
 
 namespace csv {
 namespace {
@@ -31,7 +31,7 @@ QString LogEntry(const QString& entry, int lineNumber, const QString& refused) {
 QString InvalidHeaderMessage() {
     return QStringLiteral("Error: the CSV file you are attempting to import does not contain a "
                           "valid header for ") +
-           clsRadio().ShortName() + QStringLiteral(" Ferrowind!") + LineEnd +
+           platform::ProgramTitle() + QStringLiteral("!") + LineEnd +
            QStringLiteral("Without a valid header, the CSV file cannot be imported.");
 }
 

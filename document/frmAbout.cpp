@@ -1,8 +1,8 @@
 #include "document/frmAbout.h"
 
 #include "platform/core/Measures.h"
+#include "platform/core/ProgramTitle.h"
 #include "platform/widgets/Dialogs.h"
-#include "program/clsRadio.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -24,10 +24,6 @@ constexpr Box ButtonBox{4080, 1620, 1260, 375};
 void Place(QWidget* widget, const Box& box) {
     widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
                         TwipsToPixels(box.height));
-}
-
-QString ProgramTitle() {
-    return clsRadio().ShortName() + QStringLiteral(" Ferrowind");
 }
 
 // A version part as a number: "010" is 10, a part that is missing or not a
@@ -55,7 +51,7 @@ frmAbout::frmAbout(QWidget* parent)
     titleFont.setBold(true);
     titleFont.setPointSize(titleFont.pointSize() + 4);
     label1_->setFont(titleFont);
-    label1_->setText(ProgramTitle());
+    label1_->setText(platform::ProgramTitle());
     label2_->setText(VersionText(QCoreApplication::applicationVersion()));
     const QIcon icon = windowIcon();
     image1_->setPixmap(icon.pixmap(TwipsToPixels(IconBox.width)));

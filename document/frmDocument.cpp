@@ -7,6 +7,7 @@
 #include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"
+#include "platform/core/ProgramTitle.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
 #include "platform/core/WholeFile.h"
@@ -327,7 +328,7 @@ void frmDocument::Form_DblClick() {
         return;
     MsgBox(QStringLiteral(
                "You must open a saved file or read from the radio before you can edit data!"),
-           platform::vbExclamation, ShortName() + QStringLiteral(" Ferrowind"));
+           platform::vbExclamation, platform::ProgramTitle());
 }
 
 // --- close ------------------------------------------------------------------
@@ -350,9 +351,9 @@ void frmDocument::closeEvent(QCloseEvent* event) {
 bool frmDocument::Form_QueryUnload() {
     if (!IsDataChanged())
         return false;
-    const int answer = MsgBox(documenttexts::DataChangedQuestion(Caption()),
-                              platform::vbYesNoCancel | platform::vbExclamation,
-                              ShortName() + QStringLiteral(" Ferrowind"));
+    const int answer =
+        MsgBox(documenttexts::DataChangedQuestion(Caption()),
+               platform::vbYesNoCancel | platform::vbExclamation, platform::ProgramTitle());
     if (answer == platform::vbNo)
         return false;
     if (answer != platform::vbYes)

@@ -1,6 +1,7 @@
 #include "link/frmBandLimitPrompt.h"
 
 #include "link/WindowGeometry.h"
+#include "platform/core/ProgramTitle.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextFit.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("KG-UV Ferrowind");
 constexpr int32_t Unanswered = 0;
 constexpr int IconLeft = 10;
 constexpr int IconTop = 10;
@@ -48,7 +48,7 @@ frmBandLimitPrompt::frmBandLimitPrompt(QWidget* parent)
       command1_(new QPushButton(this)), command2_(new QPushButton(this)) {
     using clonelink::TwipsRect;
     setObjectName(QStringLiteral("frmBandLimitPrompt"));
-    setWindowTitle(ProgramTitle);
+    setWindowTitle(platform::ProgramTitle());
     platform::UseDesignPointSize(this);
 
     label1_->setObjectName(QStringLiteral("Label1"));

@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "platform/core/ProgramTitle.h"
 #include "platform/core/SingleInstance.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
@@ -16,7 +17,7 @@ std::unique_ptr<frmMain> Main(platform::SingleInstance& instance, const QStringL
                               frmMain::DocumentFactory factory) {
     if (!instance.tryAcquire()) {
         // Before any window exists, with an empty title.
-        platform::ShowMessage(QStringLiteral("KG-UV Ferrowind is already running."),
+        platform::ShowMessage(platform::ProgramTitle() + QStringLiteral(" is already running."),
                               platform::vbCritical | platform::vbOKOnly, QString());
         return nullptr;
     }
@@ -28,9 +29,9 @@ std::unique_ptr<frmMain> Main(platform::SingleInstance& instance, const QStringL
 
 int RunFerrowind(int argc, char** argv) {
     platform::SafeApplication app(argc, argv);
-    QCoreApplication::setApplicationName(ProgramTitle());
+    QCoreApplication::setApplicationName(platform::ProgramTitle());
     QCoreApplication::setApplicationVersion(VersionNumbers());
-    platform::SingleInstance instance(ProgramTitle());
+    platform::SingleInstance instance(platform::ProgramTitle());
     const std::unique_ptr<frmMain> mainWindow = Main(instance, QCoreApplication::arguments());
     if (!mainWindow)
         return 0;

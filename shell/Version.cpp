@@ -1,15 +1,13 @@
 #include "shell/Version.h"
 
+#include "platform/core/ProgramTitle.h"
+
 #if !defined(FERROWIND_VERSION_MAJOR) || !defined(FERROWIND_VERSION_MINOR) ||                      \
     !defined(FERROWIND_VERSION_PATCH)
 #error "The build passes the project version as FERROWIND_VERSION_MAJOR/MINOR/PATCH."
 #endif
 
 namespace shell {
-
-QString ProgramTitle() {
-    return QStringLiteral("KG-UV Ferrowind");
-}
 
 ProgramVersion CurrentVersion() {
     return {FERROWIND_VERSION_MAJOR, FERROWIND_VERSION_MINOR, FERROWIND_VERSION_PATCH};
@@ -20,13 +18,13 @@ QString VersionNumbers(const ProgramVersion& version) {
 }
 
 QString MainCaption(const ProgramVersion& version) {
-    return ProgramTitle() + QStringLiteral(" v") + VersionNumbers(version) +
+    return platform::ProgramTitle() + QStringLiteral(" v") + VersionNumbers(version) +
            QStringLiteral(" (BETA)");
 }
 
 QString StatusPanelText(const ProgramVersion& version) {
-    return ProgramTitle() + QStringLiteral(" v") + VersionNumbers(version) +
-           QStringLiteral(" - KG-UV Ferrowind developers");
+    return platform::ProgramTitle() + QStringLiteral(" v") + VersionNumbers(version) +
+           QStringLiteral(" - ") + platform::ProgramTitle() + QStringLiteral(" developers");
 }
 
 } // namespace shell

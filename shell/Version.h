@@ -5,10 +5,6 @@
 
 namespace shell {
 
-// "KG-UV Ferrowind": the main caption's title, the settings store's
-// application name and the title of the program's message boxes.
-QString ProgramTitle();
-
 struct ProgramVersion {
     int major = 0;
     int minor = 0;

@@ -2,6 +2,7 @@
 
 #include "document/DocumentInterface.h"
 #include "platform/core/Measures.h"
+#include "platform/core/ProgramTitle.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/MsgBox.h"
 #include "shell/ToolbarIcons.h"
@@ -58,8 +59,8 @@ frmMain::frmMain(DocumentFactory factory, QWidget* parent)
     : QMainWindow(parent), factory_(std::move(factory)) {
     setObjectName(QStringLiteral("frmMain"));
     // Message boxes carry the program's title unless they name their own.
-    platform::SetApplicationTitle(shell::ProgramTitle());
-    setWindowTitle(shell::ProgramTitle());
+    platform::SetApplicationTitle(platform::ProgramTitle());
+    setWindowTitle(platform::ProgramTitle());
     setWindowIcon(shell::ProgramIcon());
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MDIClient"));

@@ -7,10 +7,10 @@
 #include "shell/frmMain.h"
 
 #include "document/DocumentInterface.h"
+#include "platform/core/ProgramTitle.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/Printer.h"
 #include "program/ProgramValues.h"
-#include "program/clsRadio.h"
 #include "shell/frmPrintForm.h"
 
 #include <QDateTime>
@@ -121,8 +121,7 @@ void frmMain::ShowPrinter(QWidget* frmOwner) {
     if (!Printer::Current().choose(frmOwner))
         return;
     // An error ends the page run where it happened, without a word.
-    RunIgnoringErrors(
-        [this] { PrintGrids(clsRadio().ShortName() + QStringLiteral(" Ferrowind")); });
+    RunIgnoringErrors([this] { PrintGrids(platform::ProgramTitle()); });
 }
 
 frmPrintForm* frmMain::PrintForm() {

@@ -1,6 +1,7 @@
 #include "platform/core/Settings.h"
 
 #include "platform/core/NumberText.h"
+#include "platform/core/ProgramTitle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,7 +71,7 @@ private:
 };
 
 struct StorePlace {
-    QString application = QStringLiteral("KG-UV Ferrowind");
+    QString application = ProgramTitle();
     QString folder;
     std::unique_ptr<RunStore> store;
     bool exitRoutineAdded = false;
