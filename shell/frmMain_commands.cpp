@@ -2,7 +2,6 @@
 
 #include "document/CsvFile.h"
 #include "document/DocumentInterface.h"
-#include "document/frmAbout.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/Application.h"
@@ -15,6 +14,7 @@
 #include "shell/DocumentPlacement.h"
 #include "shell/ProgramSettings.h"
 #include "shell/RecentFiles.h"
+#include "shell/frmAbout.h"
 #include "shell/frmExportCSV.h"
 
 #include "document/DocumentTexts.h"

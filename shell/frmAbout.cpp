@@ -1,4 +1,4 @@
-#include "document/frmAbout.h"
+#include "shell/frmAbout.h"
 
 #include "platform/core/Measures.h"
 #include "platform/core/ProgramTitle.h"
