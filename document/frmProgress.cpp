@@ -2,6 +2,7 @@
 
 #include "platform/core/Measures.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/ControlGeometry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,19 +14,9 @@
 using platform::TwipsToPixels;
 
 namespace {
-// Design geometry, twips: left, top, width, height.
-struct Box {
-    int left, top, width, height;
-};
-constexpr Box WindowBox{0, 0, 5100, 1900};
-constexpr Box LabelBox{240, 180, 4560, 300};
-constexpr Box BarBox{240, 600, 4560, 300};
-constexpr Box ButtonBox{1920, 1080, 1215, 375};
-
-void Place(QWidget* widget, const Box& box) {
-    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
-                        TwipsToPixels(box.height));
-}
+// The window's design size, twips.
+constexpr int WindowWidth = 5100;
+constexpr int WindowHeight = 1900;
 
 QPointer<frmProgress>& TheProgressWindow() {
     static QPointer<frmProgress> window;
@@ -44,10 +35,10 @@ frmProgress::frmProgress(QWidget* parent)
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
-    Place(label1_, LabelBox);
-    Place(progressBar1_, BarBox);
-    Place(command1_, ButtonBox);
-    setFixedSize(TwipsToPixels(WindowBox.width), TwipsToPixels(WindowBox.height));
+    platform::MoveTwips(label1_, 240, 180, 4560, 300);
+    platform::MoveTwips(progressBar1_, 240, 600, 4560, 300);
+    platform::MoveTwips(command1_, 1920, 1080, 1215, 375);
+    setFixedSize(TwipsToPixels(WindowWidth), TwipsToPixels(WindowHeight));
     connect(command1_, &QPushButton::clicked, this,
             platform::Guarded([this] { Command1_Click(); }));
 }

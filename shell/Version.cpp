@@ -2,6 +2,8 @@
 
 #include "platform/core/ProgramTitle.h"
 
+#include <QStringList>
+
 #if !defined(FERROWIND_VERSION_MAJOR) || !defined(FERROWIND_VERSION_MINOR) ||                      \
     !defined(FERROWIND_VERSION_PATCH)
 #error "The build passes the project version as FERROWIND_VERSION_MAJOR/MINOR/PATCH."
@@ -11,6 +13,16 @@ namespace shell {
 
 ProgramVersion CurrentVersion() {
     return {FERROWIND_VERSION_MAJOR, FERROWIND_VERSION_MINOR, FERROWIND_VERSION_PATCH};
+}
+
+ProgramVersion ParseVersion(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    const auto part = [&parts](int index) {
+        bool ok = false;
+        const int value = parts.value(index).trimmed().toInt(&ok);
+        return ok && value >= 0 ? value : 0;
+    };
+    return {part(0), part(1), part(2)};
 }
 
 QString VersionNumbers(const ProgramVersion& version) {

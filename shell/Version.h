@@ -14,6 +14,10 @@ struct ProgramVersion {
 // The version the build was made with.
 ProgramVersion CurrentVersion();
 
+// The numbers of a version text such as "1.00.010": each part a whole number,
+// a part that is missing or no number 0.
+ProgramVersion ParseVersion(const QString& text);
+
 // "1.0.0": plain decimals, no leading zeros.
 QString VersionNumbers(const ProgramVersion& version = CurrentVersion());
 

@@ -2,39 +2,21 @@
 
 #include "platform/core/Measures.h"
 #include "platform/core/ProgramTitle.h"
+#include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/Dialogs.h"
+#include "shell/Version.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
 
 using platform::TwipsToPixels;
 
 namespace {
-struct Box {
-    int left, top, width, height;
-};
-constexpr Box WindowBox{0, 0, 5700, 2400};
-constexpr Box IconBox{240, 240, 480, 480};
-constexpr Box TitleBox{1050, 240, 4300, 480};
-constexpr Box VersionBox{1050, 780, 4300, 300};
-constexpr Box ButtonBox{4080, 1620, 1260, 375};
-
-void Place(QWidget* widget, const Box& box) {
-    widget->setGeometry(TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
-                        TwipsToPixels(box.height));
-}
-
-// A version part as a number: "010" is 10, a part that is missing or not a
-// number is 0.
-QString VersionPart(const QStringList& parts, int index) {
-    if (index >= parts.size())
-        return QStringLiteral("0");
-    bool ok = false;
-    const uint value = parts[index].trimmed().toUInt(&ok);
-    return QString::number(ok ? value : 0u);
-}
+// The window's design size and the icon's, twips.
+constexpr int WindowWidth = 5700;
+constexpr int WindowHeight = 2400;
+constexpr int IconSize = 480;
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
@@ -54,21 +36,19 @@ frmAbout::frmAbout(QWidget* parent)
     label1_->setText(platform::ProgramTitle());
     label2_->setText(VersionText(QCoreApplication::applicationVersion()));
     const QIcon icon = windowIcon();
-    image1_->setPixmap(icon.pixmap(TwipsToPixels(IconBox.width)));
+    image1_->setPixmap(icon.pixmap(TwipsToPixels(IconSize)));
 
-    Place(image1_, IconBox);
-    Place(label1_, TitleBox);
-    Place(label2_, VersionBox);
-    Place(command1_, ButtonBox);
-    setFixedSize(TwipsToPixels(WindowBox.width), TwipsToPixels(WindowBox.height));
+    platform::MoveTwips(image1_, 240, 240, IconSize, IconSize);
+    platform::MoveTwips(label1_, 1050, 240, 4300, 480);
+    platform::MoveTwips(label2_, 1050, 780, 4300, 300);
+    platform::MoveTwips(command1_, 4080, 1620, 1260, 375);
+    setFixedSize(TwipsToPixels(WindowWidth), TwipsToPixels(WindowHeight));
     command1_->setDefault(true);
     connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QString frmAbout::VersionText(const QString& version) {
-    const QStringList parts = version.split(QLatin1Char('.'));
-    return QStringLiteral("Version ") + VersionPart(parts, 0) + QLatin1Char('.') +
-           VersionPart(parts, 1) + QLatin1Char('.') + VersionPart(parts, 2);
+    return QStringLiteral("Version ") + shell::VersionNumbers(shell::ParseVersion(version));
 }
 
 void ShowAbout(QWidget* parent) {

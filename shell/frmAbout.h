@@ -16,8 +16,8 @@ public:
     QLabel* Image1() const { return image1_; }
     QPushButton* Command1() const { return command1_; }
 
-    // "Version " and the major, minor and revision numbers of a version text
-    // such as "1.00.010", each without leading zeros: "Version 1.0.10".
+    // "Version " and the numbers of a version text such as "1.00.010",
+    // without leading zeros: "Version 1.0.10".
     static QString VersionText(const QString& version);
 
 private:
