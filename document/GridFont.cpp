@@ -3,6 +3,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "program/ProgramValues.h"
 
 #include <QLocale>
@@ -14,11 +15,9 @@ QFont GridFontFromSettings() {
     const auto italic = platform::TextToBool(p.GridFontItalic);
     if (!size || !bold || !italic || *size <= 0)
         throw platform::RuntimeError(platform::ErrTypeMismatch);
-    QFont font(p.GridFontName);
     // A face this system lacks (the classic bitmap fonts) falls back to a
     // fixed-pitch one, not to whatever the default is.
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(*size);
+    QFont font = platform::FixedPitchFont(p.GridFontName, *size);
     font.setBold(*bold);
     font.setItalic(*italic);
     return font;
@@ -35,7 +34,7 @@ bool IsGridFontStyleText(const QString& text) {
 
 void SaveGridFont(const QFont& font) {
     ProgramValues& p = Program();
-    p.GridFontName = font.family().isEmpty() ? QStringLiteral("Fixedsys") : font.family();
+    p.GridFontName = font.family().isEmpty() ? platform::FixedsysFace() : font.family();
     p.GridFontItalic = platform::BoolText(font.italic());
     p.GridFontBold = platform::BoolText(font.bold());
     if (font.pointSizeF() > 0)

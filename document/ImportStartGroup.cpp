@@ -4,6 +4,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Colors.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
 
@@ -50,9 +51,7 @@ ImportStartGroup::ImportStartGroup(QWidget* parent)
     option7_ = Named(new QRadioButton(QStringLiteral("Currently Selected Row"), this),
                      QStringLiteral("Option7"));
 
-    QFont font(QStringLiteral("Fixedsys"));
-    font.setPointSize(9);
-    text1_->setFont(font);
+    text1_->setFont(platform::FixedPitchFont(platform::FixedsysFace(), 9));
     text1_->setText(QStringLiteral("1"));
     text1_->setFixedWidth(text1_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     for (QPushButton* button : {command8_, command9_})

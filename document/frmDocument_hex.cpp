@@ -16,6 +16,7 @@
 #include "image/clsVUROVA.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/FlexGrid.h"
 
 #include <QCheckBox>
@@ -31,14 +32,6 @@ using platform::FlexGrid;
 using platform::Guarded;
 
 namespace {
-
-// The classic terminal face; where the system lacks it a fixed-pitch face
-// stands in, as for the document grids.
-QFont HexGridFont() {
-    QFont font(QStringLiteral("Fixedsys"));
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
 
 // The progress window of one pass. Each step takes the window anew: Cancel
 // closes it, and another document's pass may have closed it too.
@@ -77,7 +70,7 @@ QStringList ByteCells(const FlexGrid& grid, int row, int bytesPerRow) {
 void frmDocument::ConnectHexCompare() {
     for (FlexGrid* grid : {hexGridA_, hexGridB_}) {
         grid->setRows(1);
-        grid->setFont(HexGridFont());
+        grid->setFont(platform::FixedPitchFont());
     }
     connect(chkBinary_, &QCheckBox::clicked, this, Guarded([this] { chkBinary_Click(); }));
     connect(command8_, &QPushButton::clicked, this, Guarded([this] { Command8_Click(); }));

@@ -3,6 +3,7 @@
 #include "platform/core/Measures.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/Printer.h"
 
 #include <QMenu>
@@ -35,11 +36,7 @@ constexpr double PrintTop = 1080;
 constexpr int PrintPointSize = 10;
 
 QFont ReportFont() {
-    QFont font(QStringLiteral("Fixedsys"));
-    font.setPointSize(FontPointSize);
-    // Where the face is missing, another fixed-pitch one keeps the columns.
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
+    return platform::FixedPitchFont(platform::FixedsysFace(), FontPointSize);
 }
 
 } // namespace
@@ -98,10 +95,7 @@ void frmDupReport::mnuPrint_Click() {
     if (!printer.startDoc())
         return;
     printer.setOrigin(PrintLeft, PrintTop);
-    QFont font(QStringLiteral("Courier"));
-    font.setPointSize(PrintPointSize);
-    font.setStyleHint(QFont::TypeWriter);
-    printer.setFont(font);
+    printer.setFont(platform::FixedPitchFont(QStringLiteral("Courier"), PrintPointSize));
     printer.setCurrentX(0);
     printer.setCurrentY(0);
     try {

@@ -5,6 +5,7 @@
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/TextFit.h"
 #include "program/ProgramValues.h"
 
@@ -34,7 +35,7 @@ frmCommPort::frmCommPort(QWidget* parent)
 
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
-    combo1_->setFont(QFont(QStringLiteral("Fixedsys")));
+    combo1_->setFont(platform::FixedPitchFont());
     combo1_->setGeometry(twipsRect(405, 270, 1365, 345));
 
     check1_->setObjectName(QStringLiteral("Check1"));

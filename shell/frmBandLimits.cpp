@@ -6,6 +6,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/FocusModel.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TextEdit.h"
@@ -147,8 +148,7 @@ QGroupBox* frmBandLimits::MakeFrame(const QString& name, const QString& caption,
 // Boxes firstBox.. firstBox + 3: receive low, receive high, transmit low,
 // transmit high.
 void frmBandLimits::MakeBoxes(QGroupBox* frame, int firstBox) {
-    QFont font(QStringLiteral("Fixedsys"));
-    font.setPointSize(9);
+    const QFont font = platform::FixedPitchFont(platform::FixedsysFace(), 9);
     for (int i = 0; i < 4; ++i) {
         const int k = firstBox + i;
         auto* box = new platform::TextEdit(frame);

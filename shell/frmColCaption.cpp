@@ -2,6 +2,7 @@
 
 #include "platform/core/Measures.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/TextFit.h"
 #include "shell/frmColumns.h"
 
@@ -36,9 +37,7 @@ frmColCaption::frmColCaption(frmColumns* columns, const QString& caption)
             platform::Guarded([this] { Command6_Click(); }));
     connect(command5_, &QPushButton::clicked, this, platform::Guarded([this] { reject(); }));
     platform::UseDesignPointSize(this);
-    QFont font(QStringLiteral("Fixedsys"));
-    font.setStyleHint(QFont::TypeWriter);
-    text1_->setFont(font);
+    text1_->setFont(platform::FixedPitchFont());
 }
 
 void frmColCaption::Command6_Click() {

@@ -1,5 +1,6 @@
 #include "shell/frmPrintForm.h"
 
+#include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/FlexGrid.h"
 
 namespace {
@@ -12,10 +13,6 @@ frmPrintForm::frmPrintForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmPrintForm"));
     grid_ = new platform::FlexGrid(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    QFont font(QStringLiteral("Fixedsys"));
-    font.setPointSize(GridFontPointSize);
-    // Where the face is missing, another fixed-pitch one keeps its look.
-    font.setStyleHint(QFont::TypeWriter);
-    grid_->setFont(font);
+    grid_->setFont(platform::FixedPitchFont(platform::FixedsysFace(), GridFontPointSize));
     grid_->setFixedRows(1);
 }
