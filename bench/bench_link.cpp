@@ -49,7 +49,7 @@ public:
     explicit Bench(bool paced) : paced_(paced) {
         previousFolder_ = platform::SettingsFolder();
         platform::SetSettingsFolder(dir_.path());
-        clonelink::SetTransferFolderForTests(dir_.path());
+        clonelink::SetTransferFolder(dir_.path());
         platform::SaveSetting(QStringLiteral("PortMap"), QStringLiteral("COM1"),
                               radio_.slavePath());
         platform::SaveSetting(QStringLiteral("Settings"), QStringLiteral("CommPort"),
@@ -64,7 +64,7 @@ public:
     ~Bench() {
         SetMainForm(nullptr);
         radio_.stop();
-        clonelink::SetTransferFolderForTests(QString());
+        clonelink::SetTransferFolder(QString());
         platform::SetSettingsFolder(previousFolder_);
     }
     Bench(const Bench&) = delete;

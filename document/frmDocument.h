@@ -137,8 +137,9 @@ public:
     int GetLastEmptyRow() override;
     void ImportCSV(const QString& path) override;
     void TravelPlus(const QString& path) override;
-    // Test seam: called after each memory row the TravelPlus import wrote.
-    static void SetTravelPlusRowHookForTests(std::function<void(int32_t row)> hook);
+    // Called after each memory row the TravelPlus import has written; none
+    // unless set, an empty function removes it.
+    static void SetTravelPlusRowObserver(std::function<void(int32_t row)> hook);
 
     void InitHexGrids() override;
     void FillHexGrid() override;

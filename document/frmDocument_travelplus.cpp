@@ -158,7 +158,7 @@ private:
 
 } // namespace
 
-void frmDocument::SetTravelPlusRowHookForTests(std::function<void(int32_t row)> hook) {
+void frmDocument::SetTravelPlusRowObserver(std::function<void(int32_t row)> hook) {
     RowWrittenHook() = std::move(hook);
 }
 

@@ -50,7 +50,7 @@ template <typename Set> void trySet(Set set) {
 
 } // namespace
 
-void SetTimingScaleForTests(const TimingScale& scale) {
+void SetTimingScale(const TimingScale& scale) {
     timingScale() = scale;
 }
 TimingScale CurrentTimingScale() {

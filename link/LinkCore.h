@@ -48,13 +48,14 @@ struct LinkOptions {
 // Thrown out of a wait, pause or yield after the user cancelled.
 struct CommandCancelled {};
 
-// Test seam: scales the fixed pauses and the receive windows, so that tests
-// over many silent ports run in moments. The program never changes it.
+// The fixed pauses and the receive windows as multiples of their design
+// lengths; 1 and 1 unless set. Shorter pauses let a run over many silent
+// ports end in moments.
 struct TimingScale {
     double pauses = 1.0;
     double receiveWindows = 1.0;
 };
-void SetTimingScaleForTests(const TimingScale& scale);
+void SetTimingScale(const TimingScale& scale);
 TimingScale CurrentTimingScale();
 
 // Texts of the probe and detection.

@@ -9,7 +9,7 @@ namespace clonelink {
 
 namespace {
 
-QString& testFolder() {
+QString& chosenFolder() {
     static QString folder;
     return folder;
 }
@@ -17,8 +17,8 @@ QString& testFolder() {
 } // namespace
 
 QString TransferFolder() {
-    if (!testFolder().isEmpty())
-        return testFolder();
+    if (!chosenFolder().isEmpty())
+        return chosenFolder();
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(programFolder).isWritable())
         return programFolder;
@@ -32,8 +32,8 @@ QString TransferFilePath(const QString& name) {
     return QDir(TransferFolder()).filePath(name);
 }
 
-void SetTransferFolderForTests(const QString& folder) {
-    testFolder() = folder;
+void SetTransferFolder(const QString& folder) {
+    chosenFolder() = folder;
 }
 
 } // namespace clonelink

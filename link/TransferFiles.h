@@ -9,8 +9,8 @@ namespace clonelink {
 QString TransferFolder();
 QString TransferFilePath(const QString& name);
 
-// Tests point the transfers at a folder of their own, so that tests running
-// side by side never share a log; an empty folder restores the usual choice.
-void SetTransferFolderForTests(const QString& folder);
+// Puts the transfer files in folder instead (runs side by side then never
+// share a log); an empty folder restores the usual choice.
+void SetTransferFolder(const QString& folder);
 
 } // namespace clonelink

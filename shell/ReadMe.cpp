@@ -28,7 +28,7 @@ QString ReadMePath() {
     return ProgramFolder() + QStringLiteral("/readme.txt");
 }
 
-void SetProgramFolderForTests(const QString& folder) {
+void SetProgramFolder(const QString& folder) {
     FolderOverride() = folder;
 }
 

@@ -10,8 +10,8 @@ namespace shell {
 QString ProgramFolder();
 QString ReadMePath();
 
-// Tests point the program folder elsewhere; an empty folder restores the
+// Takes folder as the program's folder; an empty folder restores the
 // executable's.
-void SetProgramFolderForTests(const QString& folder);
+void SetProgramFolder(const QString& folder);
 
 } // namespace shell

@@ -275,14 +275,14 @@ TEST_F(TravelPlusImportTest, AnErrorHalfWayPutsBothGridsBackAsTheUserLeftThem) {
     const QList<QStringList> fmBefore = {FmBank(*doc, 1), FmBank(*doc, 2)};
     const QByteArray imageBefore = doc->GetBytArry();
 
-    frmDocument::SetTravelPlusRowHookForTests([](int32_t row) {
+    frmDocument::SetTravelPlusRowObserver([](int32_t row) {
         if (row == 4)
             throw platform::RuntimeError(platform::ErrOverflow);
     });
     ArmOptions();
     dialogs.answerMessage(platform::vbOK);
     doc->TravelPlus(ListFile({Header, Repeaters.at(3), Repeaters.at(0), Repeaters.at(1)}));
-    frmDocument::SetTravelPlusRowHookForTests({});
+    frmDocument::SetTravelPlusRowObserver({});
 
     ExpectLastBox(dialogs, QStringLiteral("Error 6: Overflow"), QStringLiteral("Error"),
                   platform::vbExclamation);

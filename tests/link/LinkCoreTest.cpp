@@ -159,9 +159,9 @@ TEST_F(LinkCoreTest, TimeStampsOfBothTimeBases) {
 }
 
 TEST_F(LinkCoreTest, TransferFilesGoBesideTheProgramWhenItsFolderIsWritable) {
-    clonelink::SetTransferFolderForTests(QString());
+    clonelink::SetTransferFolder(QString());
     EXPECT_EQ(clonelink::TransferFolder(), QCoreApplication::applicationDirPath());
-    clonelink::SetTransferFolderForTests(tempDir.path());
+    clonelink::SetTransferFolder(tempDir.path());
     EXPECT_EQ(clonelink::TransferFilePath("write.dat"), tempPath("write.dat"));
 }
 

@@ -17,7 +17,7 @@ void LinkTest::SetUp() {
     TempDirTest::SetUp();
     for (int n = platform::FirstPortNumber; n <= platform::LastPortNumber; ++n)
         mapPort(n, missingPath(n));
-    clonelink::SetTransferFolderForTests(tempDir.path());
+    clonelink::SetTransferFolder(tempDir.path());
     setReceiveWindows(Windows::Program);
     QObject::connect(&progress, &clonelink::ProgressBox::drawn,
                      [this](const QString& text, int value, int) {
@@ -31,13 +31,13 @@ void LinkTest::TearDown() {
         radio->stop();
         EXPECT_EQ(radio->violations(), QStringList()) << "the radio saw a forbidden frame";
     }
-    clonelink::SetTransferFolderForTests(QString());
-    clonelink::SetTimingScaleForTests({});
+    clonelink::SetTransferFolder(QString());
+    clonelink::SetTimingScale({});
 }
 
 void LinkTest::setReceiveWindows(Windows windows) {
     static constexpr double Scale[] = {0.1, 1.0, 4.0, 10.0};
-    clonelink::SetTimingScaleForTests({0.002, Scale[static_cast<int>(windows)]});
+    clonelink::SetTimingScale({0.002, Scale[static_cast<int>(windows)]});
 }
 
 radiosim::RadioSim& LinkTest::addRadio() {

@@ -178,7 +178,7 @@ TEST_F(ProbeTest, MissingDeviceFailsAtOnce) {
     setSaved(2, false);
     QElapsedTimer timer;
     timer.start();
-    clonelink::SetTimingScaleForTests({}); // a retry would cost seconds
+    clonelink::SetTimingScale({}); // a retry would cost seconds
     EXPECT_FALSE(find());
     EXPECT_LT(timer.elapsed(), 2000);
     const QStringList lines = logLines();
@@ -223,7 +223,7 @@ TEST_F(ProbeTest, DeviceLostDuringTheProbeEndsThePort) {
 TEST_F(ProbeTest, SilentSavedPortAtFullSpeed) {
     radiosim::RadioSim& radio = silentRadio();
     mapPort(1, radio);
-    clonelink::SetTimingScaleForTests({});
+    clonelink::SetTimingScale({});
     core = makeCore();
     core->openLog();
     core->startClock();

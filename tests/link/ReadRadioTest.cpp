@@ -196,7 +196,7 @@ TEST_F(ReadRadioTest, APulledCableSaysThePortWasLostAndWhy) {
 }
 
 TEST_F(ReadRadioTest, ALogThatCannotBeCreatedStopsBeforeTheRadio) {
-    clonelink::SetTransferFolderForTests(tempPath("no/such/folder"));
+    clonelink::SetTransferFolder(tempPath("no/such/folder"));
     armRun();
     dialogs->answerMessage(platform::vbOK);
     EXPECT_EQ(run(), QDialog::Rejected);

@@ -490,7 +490,7 @@ TEST_F(WriteRadioTest, WindowLayoutAndTexts) {
 // only its box: nothing is sent, logged or drawn as an error.
 TEST_F(WriteRadioTest, AFailureBeforeTheProbeShowsOnlyTheErrorBox) {
     loadDocument(RadioLimitTexts);
-    clonelink::SetTransferFolderForTests(tempPath("no/such/folder"));
+    clonelink::SetTransferFolder(tempPath("no/such/folder"));
     armRun();
     dialogs->answerMessage(platform::vbOK);
     EXPECT_EQ(run(), QDialog::Rejected);
@@ -513,12 +513,12 @@ TEST_F(WriteRadioTest, FullDiskFailsWriteDatAndSendsNothing) {
         GTEST_SKIP() << disk.why().toStdString();
     loadDocument(RadioLimitTexts);
     WriteFileBytes(disk.path("write.dat"), "old");
-    clonelink::SetTransferFolderForTests(disk.path(QString()));
+    clonelink::SetTransferFolder(disk.path(QString()));
     ASSERT_TRUE(disk.fill());
     armRun();
     dialogs->answerMessage(platform::vbOK);
     EXPECT_EQ(run(), QDialog::Rejected);
-    clonelink::SetTransferFolderForTests(tempDir.path());
+    clonelink::SetTransferFolder(tempDir.path());
     EXPECT_EQ(dialogs->messages(),
               QStringList({"Error 75: Path/File access error (No space left on device)"}));
     EXPECT_EQ(ReadFileBytes(disk.path("write.dat")), QByteArray("old"));

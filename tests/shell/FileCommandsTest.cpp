@@ -284,7 +284,7 @@ public slots:
 TEST_F(FileCommandsTest, ReadMeOpensTheFileBesideTheProgramAndNothingWithoutIt) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    shell::SetProgramFolderForTests(tempDir.path());
+    shell::SetProgramFolder(tempDir.path());
     Start();
     main->mnuReadMe_Click();
     EXPECT_TRUE(catcher.opened.isEmpty());
@@ -295,7 +295,7 @@ TEST_F(FileCommandsTest, ReadMeOpensTheFileBesideTheProgramAndNothingWithoutIt) 
               QList<QUrl>{QUrl::fromLocalFile(tempPath(QStringLiteral("readme.txt")))});
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    shell::SetProgramFolderForTests(QString());
+    shell::SetProgramFolder(QString());
 }
 
 #include "FileCommandsTest.moc"

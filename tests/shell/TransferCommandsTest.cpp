@@ -73,18 +73,18 @@ protected:
         MapPort(1, radio.slavePath());
         platform::SaveSetting("Settings", "CommPort", "1");
         platform::SaveSetting("Settings", "AutoDetect", "0");
-        clonelink::SetTransferFolderForTests(tempDir.path());
+        clonelink::SetTransferFolder(tempDir.path());
         // Receive windows ten times the program's, so that a busy machine
         // never turns a prompt answer into a time-out; the pauses are short.
-        clonelink::SetTimingScaleForTests({0.002, 10.0});
+        clonelink::SetTimingScale({0.002, 10.0});
     }
 
     void TearDown() override {
         ShellTest::TearDown();
         radio.stop();
         EXPECT_EQ(radio.violations(), QStringList());
-        clonelink::SetTransferFolderForTests(QString());
-        clonelink::SetTimingScaleForTests({});
+        clonelink::SetTransferFolder(QString());
+        clonelink::SetTimingScale({});
     }
 
     static void MapPort(int number, const QString& path) {
@@ -233,7 +233,7 @@ TEST_F(TransferCommandsTest, ReadOverAChangedDocumentAsksFirst) {
 }
 
 TEST_F(TransferCommandsTest, FailedReadLeavesTheTargetUntouched) {
-    clonelink::SetTimingScaleForTests({0.002, 1.0}); // the program's windows: one is waited out
+    clonelink::SetTimingScale({0.002, 1.0}); // the program's windows: one is waited out
     Start();
     radio.setFault(FrameKind::Read, radiosim::Fault::Silent(), 5);
     Read();
