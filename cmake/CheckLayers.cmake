@@ -6,6 +6,7 @@ set(_rules
   "program|platform/widgets/,image/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget"
   "image|platform/widgets/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QtGui"
   "mainwindow|platform/widgets/,link/,document/,shell/"
+  "rules|platform/widgets/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QtGui"
   "link|document/,shell/"
   "document|link/,shell/")
 set(_bad "")

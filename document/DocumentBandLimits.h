@@ -2,7 +2,7 @@
 // A document's own band limits as the frequency rules take them.
 
 #include "document/DocumentInterface.h"
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 
 inline FrequencyRules::BandLimits LimitsOf(const IDocument& document) {
     QStringList texts;

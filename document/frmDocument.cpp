@@ -3,7 +3,7 @@
 
 #include "document/frmDocument.h"
 
-#include "document/DocumentTexts.h"
+#include "rules/DocumentTexts.h"
 #include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"

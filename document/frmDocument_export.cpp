@@ -3,7 +3,7 @@
 
 #include "document/frmDocument.h"
 
-#include "document/CsvFile.h"
+#include "rules/CsvFile.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
 

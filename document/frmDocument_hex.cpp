@@ -11,7 +11,7 @@
 #include "document/frmDocument.h"
 
 #include "document/GridGuards.h"
-#include "document/HexCompare.h"
+#include "rules/HexCompare.h"
 #include "document/frmProgress.h"
 #include "image/clsVUROVA.h"
 #include "platform/widgets/Application.h"

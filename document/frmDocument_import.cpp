@@ -5,10 +5,10 @@
 
 #include "document/frmDocument.h"
 
-#include "document/CsvImport.h"
+#include "rules/CsvImport.h"
 #include "document/GridGuards.h"
 #include "document/GridRows.h"
-#include "document/ImportLines.h"
+#include "rules/ImportLines.h"
 #include "document/ImportStartGroup.h"
 #include "document/frmImportSelect.h"
 #include "document/frmStatus.h"

@@ -5,7 +5,7 @@
 
 #include "document/frmDocument.h"
 
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/NumberText.h"
 #include "platform/widgets/FlexGrid.h"

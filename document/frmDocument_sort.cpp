@@ -9,7 +9,7 @@
 
 #include "document/GridGuards.h"
 #include "document/GridRows.h"
-#include "document/SortKeys.h"
+#include "rules/SortKeys.h"
 #include "document/frmDupReport.h"
 #include "document/frmWait.h"
 #include "platform/widgets/FlexGrid.h"

@@ -2,7 +2,7 @@
 
 #include "document/frmDocument.h"
 
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
 

@@ -6,7 +6,7 @@
 #include "document/frmDocument.h"
 
 #include "document/DocumentBandLimits.h"
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 #include "document/GridGuards.h"
 #include "document/frmStatus.h"
 #include "mainwindow/IMainWindow.h"
@@ -14,7 +14,7 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 
-#include "document/DocumentTexts.h"
+#include "rules/DocumentTexts.h"
 #include <utility>
 #include <vector>
 

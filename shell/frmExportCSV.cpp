@@ -1,6 +1,6 @@
 #include "shell/frmExportCSV.h"
 
-#include "document/CsvFile.h"
+#include "rules/CsvFile.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"

@@ -1,6 +1,6 @@
 #include "shell/frmMain.h"
 
-#include "document/CsvFile.h"
+#include "rules/CsvFile.h"
 #include "document/DocumentInterface.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
@@ -17,7 +17,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmExportCSV.h"
 
-#include "document/DocumentTexts.h"
+#include "rules/DocumentTexts.h"
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -5,7 +5,7 @@
 #include "shell/frmMain.h"
 
 #include "document/DocumentInterface.h"
-#include "document/DocumentTexts.h"
+#include "rules/DocumentTexts.h"
 #include "link/frmCommPort.h"
 #include "link/frmReadRadio.h"
 #include "link/frmWriteRadio.h"

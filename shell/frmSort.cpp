@@ -1,6 +1,6 @@
 #include "shell/frmSort.h"
 
-#include "document/SortKeys.h"
+#include "rules/SortKeys.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/TextFit.h"

@@ -4,7 +4,7 @@
 
 #include "DocumentFixture.h"
 
-#include "document/CsvFile.h"
+#include "rules/CsvFile.h"
 #include "platform/widgets/TabStrip.h"
 #include "program/ProgramValues.h"
 

@@ -3,7 +3,7 @@
 
 #include "DocumentFixture.h"
 
-#include "document/CsvImport.h"
+#include "rules/CsvImport.h"
 #include "document/ImportStartGroup.h"
 #include "document/frmImportSelect.h"
 #include "document/frmStatus.h"

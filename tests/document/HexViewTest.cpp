@@ -4,7 +4,7 @@
 
 #include "DocumentFixture.h"
 
-#include "document/HexCompare.h"
+#include "rules/HexCompare.h"
 #include "platform/core/Measures.h"
 #include "platform/widgets/TabStrip.h"
 

@@ -2,7 +2,7 @@
 
 #include "DocumentFixture.h"
 
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 #include "platform/core/Measures.h"
 #include "platform/core/NumberText.h"
 #include "platform/widgets/FlexGrid.h"

@@ -4,7 +4,7 @@
 
 #include "DocumentFixture.h"
 
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"

@@ -1,4 +1,4 @@
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 #include "program/ProgramValues.h"
 #include "support/TestBytes.h"
 

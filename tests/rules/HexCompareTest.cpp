@@ -1,7 +1,7 @@
 // The texts of the hex compare view, its progress figures, the comparison of
 // a row and the reading of a source file.
 
-#include "document/HexCompare.h"
+#include "rules/HexCompare.h"
 
 #include "support/TestUtil.h"
 

@@ -1,4 +1,4 @@
-#include "document/SortKeys.h"
+#include "rules/SortKeys.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "document/ImportLines.h"
+#include "rules/ImportLines.h"
 
 #include "platform/core/Codec.h"
 #include "platform/core/WholeFile.h"

@@ -1,4 +1,4 @@
-#include "document/HexCompare.h"
+#include "rules/HexCompare.h"
 
 #include "platform/core/Codec.h"
 #include "program/modFunctions.h"

@@ -9,7 +9,7 @@
 // "." whatever the user's locale (a list cannot carry a decimal comma), and
 // are handed on as the canonical text of the value in the user's locale.
 
-#include "document/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 
 #include <QString>
 #include <QStringList>

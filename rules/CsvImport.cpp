@@ -1,6 +1,6 @@
-#include "document/CsvImport.h"
+#include "rules/CsvImport.h"
 
-#include "document/ImportLines.h"
+#include "rules/ImportLines.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/Codec.h"
 #include "platform/core/NumberText.h"

@@ -1,4 +1,4 @@
-#include "document/ImportLines.h"
+#include "rules/ImportLines.h"
 #include "platform/core/RuntimeError.h"
 #include "support/TestUtil.h"
 

@@ -8,7 +8,7 @@
 // in a line that begins with a double quote, by a double quote followed by a
 // comma.
 
-#include "document/CsvFile.h"
+#include "rules/CsvFile.h"
 
 #include <QList>
 #include <QString>

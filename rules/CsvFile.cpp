@@ -1,4 +1,4 @@
-#include "document/CsvFile.h"
+#include "rules/CsvFile.h"
 
 #include "platform/core/Codec.h"
 

@@ -1,4 +1,4 @@
-#include "document/TravelPlusFile.h"
+#include "rules/TravelPlusFile.h"
 #include "program/clsRadio.h"
 #include "support/TestBytes.h"
 

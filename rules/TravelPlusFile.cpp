@@ -1,7 +1,7 @@
-#include "document/TravelPlusFile.h"
+#include "rules/TravelPlusFile.h"
 
-#include "document/DocumentTexts.h"
-#include "document/ImportLines.h"
+#include "rules/DocumentTexts.h"
+#include "rules/ImportLines.h"
 #include "platform/core/NumberText.h"
 #include "program/ProgramValues.h"
 

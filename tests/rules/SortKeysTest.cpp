@@ -1,6 +1,6 @@
 // The ordering behind Sort and the duplicate check, over texts alone.
 
-#include "document/SortKeys.h"
+#include "rules/SortKeys.h"
 
 #include <gtest/gtest.h>
 
