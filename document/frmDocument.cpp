@@ -3,7 +3,7 @@
 
 #include "document/frmDocument.h"
 
-#include "rules/DocumentTexts.h"
+#include "document/HexCompareView.h"
 #include "image/clsVUROVA.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"
@@ -20,14 +20,13 @@
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
 #include "program/clsRadio.h"
+#include "rules/DocumentTexts.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QWheelEvent>
 
 using platform::FlexGrid;
@@ -60,16 +59,6 @@ constexpr int GridHeightMargin = 950;
 constexpr int Grid6Top = 1000;
 constexpr int Grid6HeightMargin = 1950;
 
-struct Box {
-    int left, top, width, height;
-};
-
-template <typename W> W* Place(W* widget, const QString& name, const Box& box) {
-    widget->setObjectName(name);
-    platform::MoveTwips(widget, box.left, box.top, box.width, box.height);
-    return widget;
-}
-
 } // namespace
 
 frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
@@ -77,7 +66,6 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     platform::FocusModel::Attach(this);
     BuildControls();
     ConnectEditingEvents();
-    ConnectHexCompare();
     Form_Load();
 }
 
@@ -113,7 +101,16 @@ void frmDocument::BuildControls() {
     frame2_ = new QFrame(sstab1_);
     frame2_->setObjectName(QStringLiteral("Frame2"));
     frame2_->hide();
-    BuildHexCompare();
+    hexView_ = new HexCompareView(sstab1_, this, [this] { return image_->GetBytArry(); });
+    platform::MoveTwips(hexView_, GridLeft, GridTop, 8800, 4000);
+    hexView_->hide();
+    // A close that came while the view was busy is carried out once it is done.
+    connect(hexView_, &HexCompareView::heldCloseDue, this, [this](bool exiting) {
+        if (exiting)
+            window()->close();
+        else
+            CloseMe();
+    });
 
     picChecked_ = new QLabel(this);
     picChecked_->setObjectName(QStringLiteral("picChecked"));
@@ -124,27 +121,6 @@ void frmDocument::BuildControls() {
 
     connect(sstab1_, &platform::TabStrip::Click, this,
             [this](int previousTab) { SSTab1_Click(previousTab); });
-}
-
-void frmDocument::BuildHexCompare() {
-    frame3_ = new QFrame(sstab1_);
-    frame3_->setObjectName(QStringLiteral("Frame3"));
-    platform::MoveTwips(frame3_, GridLeft, GridTop, 8800, 4000);
-    command8_ = Place(new QPushButton(QStringLiteral("Load Current"), frame3_),
-                      QStringLiteral("Command8"), {360, 225, 1230, 375});
-    command12_ = Place(new QPushButton(QStringLiteral("Open File..."), frame3_),
-                       QStringLiteral("Command12"), {360, 675, 1230, 375});
-    label2_ = Place(new QLabel(frame3_), QStringLiteral("Label2"), {1620, 630, 2535, 420});
-    chkBinary_ = Place(new QCheckBox(QStringLiteral("Binary Mode"), frame3_),
-                       QStringLiteral("chkBinary"), {2160, 225, 1275, 240});
-    command11_ = Place(new QPushButton(QStringLiteral("Compare"), frame3_),
-                       QStringLiteral("Command11"), {3825, 180, 1275, 420});
-    command10_ = Place(new QPushButton(QStringLiteral("Open File..."), frame3_),
-                       QStringLiteral("Command10"), {4680, 675, 1230, 375});
-    label1_ = Place(new QLabel(frame3_), QStringLiteral("Label1"), {5985, 675, 2535, 420});
-    hexGridA_ = Place(new FlexGrid(frame3_), QStringLiteral("HexGridA"), {360, 1080, 3975, 2715});
-    hexGridB_ = Place(new FlexGrid(frame3_), QStringLiteral("HexGridB"), {4635, 1080, 3975, 2715});
-    frame3_->hide();
 }
 
 // The window's load. No image is loaded: the document stays empty until a
@@ -177,12 +153,31 @@ void frmDocument::SSTab1_Click(int /*previousTab*/) {
         EnterHexTab();
 }
 
+void frmDocument::EnterHexTab() {
+    hexView_->show();
+    SaveGrid();
+    hexView_->Enter();
+}
+
+void frmDocument::InitHexGrids() {
+    hexView_->InitHexGrids();
+}
+void frmDocument::FillHexGrid() {
+    hexView_->FillHexGrid();
+}
+void frmDocument::FillHexGridA(const QString& source) {
+    hexView_->FillHexGridA(source);
+}
+void frmDocument::FillHexGridB(const QString& source) {
+    hexView_->FillHexGridB(source);
+}
+
 // Grid i for tab i (0 to 3), every other grid and the hex frame hidden.
 void frmDocument::ShowTabContent() {
     const int tab = sstab1_->tab();
     for (int i = 0; i < GridCount; ++i)
         grids_[static_cast<size_t>(i)]->setVisible(i == tab && i <= FmGrid);
-    frame3_->hide();
+    hexView_->hide();
     EditGrid = static_cast<int16_t>(tab);
 }
 
@@ -335,8 +330,14 @@ void frmDocument::Form_DblClick() {
 
 void frmDocument::CloseMe() { Frame()->close(); }
 
+bool frmDocument::QueryUnload() {
+    if (hexView_->HoldCloseWhileBusy(true))
+        return false;
+    return !Form_QueryUnload();
+}
+
 void frmDocument::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && (HoldCloseWhileHexBusy(false) || Form_QueryUnload())) {
+    if (!unloaded_ && (hexView_->HoldCloseWhileBusy(false) || Form_QueryUnload())) {
         event->ignore();
         return;
     }

@@ -9,9 +9,9 @@
 // frmDocument.cpp (window, tabs, life cycle, placement, file operations),
 // frmDocument_grids.cpp (grid construction and column layout),
 // frmDocument_transfer.cpp (grids <-> image), frmDocument_sort.cpp (sort and
-// duplicate check), frmDocument_hex.cpp (the hex compare view),
-// frmDocument_import.cpp (CSV import), frmDocument_travelplus.cpp (TravelPlus
-// import).
+// duplicate check), frmDocument_import.cpp (CSV import),
+// frmDocument_travelplus.cpp (TravelPlus import). The hidden hex tab holds a
+// HexCompareView.
 
 #include "document/DocumentInterface.h"
 
@@ -26,10 +26,9 @@
 
 class clsRadio;
 class clsVUROVA;
-class QCheckBox;
+class HexCompareView;
 class QFrame;
 class QLabel;
-class QPushButton;
 
 class frmDocument : public QWidget, public IDocument {
     Q_OBJECT
@@ -141,6 +140,7 @@ public:
     // unless set, an empty function removes it.
     static void SetTravelPlusRowObserver(std::function<void(int32_t row)> hook);
 
+    // The hex compare view's operations.
     void InitHexGrids() override;
     void FillHexGrid() override;
     void FillHexGridA(const QString& source) override;
@@ -150,11 +150,7 @@ public:
     // The window became the active document: EnableGUI when it holds data,
     // else InitGUI.
     void Form_Activate() override;
-    bool QueryUnload() override {
-        if (HoldCloseWhileHexBusy(true))
-            return false;
-        return !Form_QueryUnload();
-    }
+    bool QueryUnload() override;
     void Unload() override {
         if (!unloaded_)
             Form_Unload();
@@ -204,21 +200,8 @@ public:
     // Controls of the hidden tabs.
     QFrame* Frame1() const { return frame1_; }
     QFrame* Frame2() const { return frame2_; }
-    QFrame* Frame3() const { return frame3_; }
-    platform::FlexGrid* HexGridA() const { return hexGridA_; }
-    platform::FlexGrid* HexGridB() const { return hexGridB_; }
-    QCheckBox* chkBinary() const { return chkBinary_; }
-    QPushButton* Command8() const { return command8_; }
-    QPushButton* Command10() const { return command10_; }
-    QPushButton* Command11() const { return command11_; }
-    QPushButton* Command12() const { return command12_; }
-    QLabel* Label1() const { return label1_; }
-    QLabel* Label2() const { return label2_; }
-
-    // --- hex compare view (frmDocument_hex.cpp) ---
-    bool BinaryMode = false;
-    bool HexTextColumn = false;
-    bool HexSelSyncing = false;
+    // The hex tab's frame: the hex compare view.
+    HexCompareView* Frame3() const { return hexView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -230,8 +213,8 @@ protected:
 private:
     // Life cycle.
     void BuildControls();
-    void BuildHexCompare();
     void Form_Load();
+    void EnterHexTab();
     // Returns true when the close is to be cancelled.
     bool Form_QueryUnload();
     void Form_Unload();
@@ -306,33 +289,6 @@ private:
     QStringList ConfigOptions(int row) const;
     QStringList VfoOptions(int row) const;
 
-    // frmDocument_hex.cpp: the hex compare view.
-    void ConnectHexCompare();
-    void EnterHexTab();
-    void chkBinary_Click();
-    void Command8_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void HexGridA_Scroll();
-    void HexGridB_Scroll();
-    void HexGridA_SelChange();
-    void HexGridB_SelChange();
-    // Runs one request of the view unless another is under way; a close held
-    // meanwhile is carried out afterwards.
-    void RunHexRequest(const std::function<void()>& request);
-    // True when a close (of the window, or of the program when exiting) came
-    // while a request runs: it is held until the request ends.
-    bool HoldCloseWhileHexBusy(bool exiting);
-    // The steps below let the event loop run; each returns false when the
-    // document was destroyed meanwhile, and then touches nothing more.
-    bool FillHexCurrent();
-    bool FillHex(platform::FlexGrid& grid, QLabel& label, const QString& source);
-    bool CompareHexGrids();
-    bool OpenHexFile(platform::FlexGrid& grid, QLabel& label);
-    void FollowTopRow(const platform::FlexGrid& from, platform::FlexGrid& to);
-    void FollowCurrentCell(const platform::FlexGrid& from, platform::FlexGrid& to);
-
     void ShowTabContent();
     static const clsRadio& Radio();
     static QString ShortName();
@@ -346,16 +302,7 @@ private:
     platform::ListEdit* cboGrid_ = nullptr;
     QFrame* frame1_ = nullptr;
     QFrame* frame2_ = nullptr;
-    QFrame* frame3_ = nullptr;
-    platform::FlexGrid* hexGridA_ = nullptr;
-    platform::FlexGrid* hexGridB_ = nullptr;
-    QCheckBox* chkBinary_ = nullptr;
-    QPushButton* command8_ = nullptr;
-    QPushButton* command10_ = nullptr;
-    QPushButton* command11_ = nullptr;
-    QPushButton* command12_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
+    HexCompareView* hexView_ = nullptr;
     QLabel* picChecked_ = nullptr;
     QLabel* picUnchecked_ = nullptr;
 
@@ -370,12 +317,6 @@ private:
 
     bool wheelHooked_ = false;
     bool unloaded_ = false;
-    // The hex view's request under way, and the closes it holds.
-    bool hexBusy_ = false;
-    bool hexCloseHeld_ = false;
-    bool hexExitHeld_ = false;
-    // Set while one hex grid sets the other's top row.
-    bool hexScrollSyncing_ = false;
     // Placement read at load, applied to the MDI frame once there is one.
     int storedState_ = 0;
     int storedWidth_ = 0;

@@ -4,9 +4,10 @@
 
 #include "DocumentFixture.h"
 
-#include "rules/HexCompare.h"
+#include "document/HexCompareView.h"
 #include "platform/core/Measures.h"
 #include "platform/widgets/TabStrip.h"
+#include "rules/HexCompare.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -98,7 +99,7 @@ protected:
 TEST_F(HexViewTest, EnteringTheTabShowsTheImageWithProgressAndNoMarks) {
     ProgressTexts progress;
     auto doc = HexDocument();
-    const FlexGrid& a = *doc->HexGridA();
+    const FlexGrid& a = *doc->Frame3()->HexGridA();
     EXPECT_TRUE(doc->Frame3()->isVisible());
     EXPECT_EQ(doc->MSFlexGrid1(doc->GetCurrentGrid()), nullptr);
     ASSERT_EQ(a.rows(), 770);
@@ -107,8 +108,8 @@ TEST_F(HexViewTest, EnteringTheTabShowsTheImageWithProgressAndNoMarks) {
     EXPECT_EQ(a.textMatrix(769, 0), QStringLiteral("3000"));
     EXPECT_EQ(RowTexts(a, 769).mid(1, 16).join(QString()).size(), 8); // columns 1 to 4
     EXPECT_EQ(a.textMatrix(769, 17).size(), 4);
-    EXPECT_EQ(doc->Label2()->text(), QStringLiteral("<Current File>"));
-    EXPECT_EQ(doc->HexGridB()->rows(), 1);
+    EXPECT_EQ(doc->Frame3()->Label2()->text(), QStringLiteral("<Current File>"));
+    EXPECT_EQ(doc->Frame3()->HexGridB()->rows(), 1);
     EXPECT_EQ(a.font().family(), QStringLiteral("Fixedsys"));
     // Whichever face stands in for it here, the columns line up: every hex
     // digit and every character the text column can show is equally wide.
@@ -134,34 +135,34 @@ TEST_F(HexViewTest, EnteringTheTabShowsTheImageWithProgressAndNoMarks) {
 TEST_F(HexViewTest, FileBytesTextAndBinaryMode) {
     auto doc = HexDocument();
     const QByteArray image = doc->GetBytArry();
-    const FlexGrid& b = *doc->HexGridB();
-    Open(doc->Command10(), File("five.bin", QByteArray::fromHex("4100927f05")));
+    const FlexGrid& b = *doc->Frame3()->HexGridB();
+    Open(doc->Frame3()->Command10(), File("five.bin", QByteArray::fromHex("4100927f05")));
     const platform::DialogCall& call = dialogs.shown().first();
     EXPECT_EQ(call.file.title + call.file.filter + call.file.defaultExt,
               QStringLiteral("OpenAll Files (*.*)|*.*"));
     EXPECT_EQ(RowTexts(b, 1).mid(0, 7), QStringList({"0", "41", "00", "92", "7F", "05", ""}));
     EXPECT_EQ(b.textMatrix(1, 17), QStringLiteral("A.\u2019.."));
 
-    doc->chkBinary()->click();
+    doc->Frame3()->chkBinary()->click();
     EXPECT_EQ(RowTexts(b, 0), QStringList({"", "00", "01", "02", "03", "04", "05", "06", "07"}));
     EXPECT_EQ(RowTexts(b, 1).mid(0, 7),
               QStringList({"0", "01000001", "00000000", "10010010", "01111111", "00000101", ""}));
-    EXPECT_EQ(doc->HexGridA()->rows(), 1538);
-    EXPECT_TRUE(RedCells(b).isEmpty() && RedCells(*doc->HexGridA()).isEmpty());
-    Open(doc->Command10(), File("32.bin", Pattern(32)));
+    EXPECT_EQ(doc->Frame3()->HexGridA()->rows(), 1538);
+    EXPECT_TRUE(RedCells(b).isEmpty() && RedCells(*doc->Frame3()->HexGridA()).isEmpty());
+    Open(doc->Frame3()->Command10(), File("32.bin", Pattern(32)));
     EXPECT_EQ(ColumnTexts(b, 0, 1), QStringList({"0", "8", "10", "18"}));
     EXPECT_EQ(doc->GetBytArry(), image);
 }
 
 TEST_F(HexViewTest, CompareMarksDifferencesInBothGridsAndKeepsEarlierMarks) {
     auto doc = HexDocument();
-    const FlexGrid& a = *doc->HexGridA();
-    const FlexGrid& b = *doc->HexGridB();
+    const FlexGrid& a = *doc->Frame3()->HexGridA();
+    const FlexGrid& b = *doc->Frame3()->HexGridB();
     QByteArray bytes = Pattern(12292);
     const QString one = File("one.uvd", bytes);
     bytes[0x0975] = 'x';
-    Open(doc->Command12(), one);
-    Open(doc->Command10(), File("other.uvd", bytes));
+    Open(doc->Frame3()->Command12(), one);
+    Open(doc->Frame3()->Command10(), File("other.uvd", bytes));
     const QList<QPoint> mark{QPoint(6, 152)};
     EXPECT_EQ(a.textMatrix(152, 0), QStringLiteral("970"));
     EXPECT_EQ(RedCells(a), mark);
@@ -170,29 +171,29 @@ TEST_F(HexViewTest, CompareMarksDifferencesInBothGridsAndKeepsEarlierMarks) {
 
     // Identical files mark nothing and leave the views where they were;
     // grid A keeps its earlier mark.
-    Open(doc->Command10(), one);
-    doc->HexGridA()->setTopRow(40);
-    doc->Command11()->click();
+    Open(doc->Frame3()->Command10(), one);
+    doc->Frame3()->HexGridA()->setTopRow(40);
+    doc->Frame3()->Command11()->click();
     EXPECT_TRUE(RedCells(b).isEmpty());
     EXPECT_EQ(RedCells(a), mark);
     EXPECT_EQ(b.topRow(), 40);
 
-    Open(doc->Command10(), File("20.bin", Pattern(20)));
-    Open(doc->Command12(), File("40.bin", Pattern(40)));
+    Open(doc->Frame3()->Command10(), File("20.bin", Pattern(20)));
+    Open(doc->Frame3()->Command12(), File("40.bin", Pattern(40)));
     EXPECT_EQ(RedCells(a), Row2From5To16());
     EXPECT_EQ(RedCells(b), Row2From5To16());
     QByteArray changed = Pattern(40);
     changed[1] = 'x';
-    Open(doc->Command10(), File("changed.bin", changed));
+    Open(doc->Frame3()->Command10(), File("changed.bin", changed));
     EXPECT_EQ(RedCells(a), QList<QPoint>{QPoint(2, 1)} + Row2From5To16());
     EXPECT_EQ(RedCells(b), QList<QPoint>{QPoint(2, 1)});
 }
 
 TEST_F(HexViewTest, ScrollAndCurrentCellFollowFromGridToGrid) {
     auto doc = HexDocument();
-    FlexGrid& a = *doc->HexGridA();
-    FlexGrid& b = *doc->HexGridB();
-    Open(doc->Command10(), File("short.bin", Pattern(12292 - 5 * 16)));
+    FlexGrid& a = *doc->Frame3()->HexGridA();
+    FlexGrid& b = *doc->Frame3()->HexGridB();
+    Open(doc->Frame3()->Command10(), File("short.bin", Pattern(12292 - 5 * 16)));
     b.setTopRow(300);
     EXPECT_EQ(a.topRow(), 300);
     // B has the row but must stop short of it: A still reaches its end.
@@ -217,22 +218,22 @@ TEST_F(HexViewTest, ScrollAndCurrentCellFollowFromGridToGrid) {
 
 TEST_F(HexViewTest, OddFilesLeaveTheViewWorking) {
     auto doc = HexDocument();
-    const FlexGrid& b = *doc->HexGridB();
-    Open(doc->Command10(), File("empty.bin", QByteArray()));
+    const FlexGrid& b = *doc->Frame3()->HexGridB();
+    Open(doc->Frame3()->Command10(), File("empty.bin", QByteArray()));
     EXPECT_EQ(b.rows(), 1);
-    EXPECT_EQ(doc->Label1()->text(), tempPath("empty.bin"));
-    Open(doc->Command10(), File("one.bin", "A"));
+    EXPECT_EQ(doc->Frame3()->Label1()->text(), tempPath("empty.bin"));
+    Open(doc->Frame3()->Command10(), File("one.bin", "A"));
     EXPECT_EQ(RowTexts(b, 1).mid(0, 3), QStringList({"0", "41", ""}));
 
-    doc->Command8()->click();
+    doc->Frame3()->Command8()->click();
     const QString shorter = File("short.uvd", doc->GetBytArry().left(12291));
-    Open(doc->Command10(), shorter);
-    EXPECT_EQ(RedCells(*doc->HexGridA()), QList<QPoint>{QPoint(4, 769)});
+    Open(doc->Frame3()->Command10(), shorter);
+    EXPECT_EQ(RedCells(*doc->Frame3()->HexGridA()), QList<QPoint>{QPoint(4, 769)});
     EXPECT_EQ(RedCells(b), QList<QPoint>{QPoint(4, 769)});
     // Unreadable: grid and label stay, and no message shows (none is armed).
-    Open(doc->Command10(), tempPath("missing.bin"));
-    Open(doc->Command10(), tempDir.path());
-    EXPECT_EQ(doc->Label1()->text(), shorter);
+    Open(doc->Frame3()->Command10(), tempPath("missing.bin"));
+    Open(doc->Frame3()->Command10(), tempDir.path());
+    EXPECT_EQ(doc->Frame3()->Label1()->text(), shorter);
     EXPECT_EQ(b.rows(), 770);
 }
 
@@ -241,16 +242,16 @@ TEST_F(HexViewTest, DuringAPassRequestsAreIgnoredAndClosesHeld) {
     bool checkedDuring = true;
     bool allowedDuring = true;
     QTimer::singleShot(0, doc.get(), [&] {
-        doc->chkBinary()->click();
-        checkedDuring = doc->chkBinary()->isChecked();
+        doc->Frame3()->chkBinary()->click();
+        checkedDuring = doc->Frame3()->chkBinary()->isChecked();
         doc->FillHexGridB(File("file.bin", "bytes"));
         allowedDuring = doc->QueryUnload();
         doc->close();
     });
-    doc->Command8()->click();
+    doc->Frame3()->Command8()->click();
     EXPECT_FALSE(checkedDuring);
-    EXPECT_FALSE(doc->chkBinary()->isChecked() || doc->BinaryMode);
-    EXPECT_EQ(doc->HexGridB()->rows(), 1);
+    EXPECT_FALSE(doc->Frame3()->chkBinary()->isChecked() || doc->Frame3()->BinaryMode);
+    EXPECT_EQ(doc->Frame3()->HexGridB()->rows(), 1);
     EXPECT_FALSE(allowedDuring);
     EXPECT_FALSE(doc->isVisible());
     EXPECT_EQ(mainWindow.calls.count(QStringLiteral("CheckGUI")), 1);
@@ -258,6 +259,6 @@ TEST_F(HexViewTest, DuringAPassRequestsAreIgnoredAndClosesHeld) {
     // A pass stops when its document is destroyed under it.
     auto other = HexDocument();
     QTimer::singleShot(0, other.get(), [&] { other.reset(); });
-    Open(other->Command10(), File("4k.bin", Pattern(4096)));
+    Open(other->Frame3()->Command10(), File("4k.bin", Pattern(4096)));
     EXPECT_EQ(other, nullptr);
 }

@@ -4,6 +4,7 @@
 
 #include "DocumentFixture.h"
 
+#include "document/HexCompareView.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 #include "platform/widgets/ControlGeometry.h"
@@ -65,7 +66,7 @@ TEST_F(DocumentTest, NewWindowBuildsTabsAndGridsWithTheirTexts) {
     EXPECT_FALSE(doc->Frame3()->isVisible());
     EXPECT_FALSE(doc->TxtGrid()->isVisible());
     EXPECT_FALSE(doc->CboGrid()->isVisible());
-    EXPECT_EQ(doc->HexGridA()->parentWidget(), doc->Frame3());
+    EXPECT_EQ(doc->Frame3()->HexGridA()->parentWidget(), doc->Frame3());
     EXPECT_EQ(doc->MSFlexGrid1(7), nullptr);
 
     const FlexGrid& memory = *doc->MSFlexGrid1(0);

@@ -4,6 +4,7 @@
 
 #include "ShellFixture.h"
 
+#include "document/HexCompareView.h"
 #include "document/frmDocument.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
@@ -69,7 +70,7 @@ protected:
     // The editors' and the hex grids' colours, which the colour command leaves.
     static QList<int32_t> UncolouredParts(IDocument* document) {
         auto* doc = dynamic_cast<frmDocument*>(document);
-        return {doc->HexGridA()->backColor(), doc->HexGridB()->backColor(),
+        return {doc->Frame3()->HexGridA()->backColor(), doc->Frame3()->HexGridB()->backColor(),
                 static_cast<int32_t>(document->TxtGrid()->palette().color(QPalette::Base).rgb())};
     }
 };

@@ -8,16 +8,16 @@
 // arriving meanwhile waits for its end, and a pass stops at once when the
 // document has been destroyed under it.
 
-#include "document/frmDocument.h"
+#include "document/HexCompareView.h"
 
 #include "document/GridGuards.h"
-#include "rules/HexCompare.h"
 #include "document/frmProgress.h"
-#include "image/clsVUROVA.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/ControlGeometry.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/FixedPitchFont.h"
 #include "platform/widgets/FlexGrid.h"
+#include "rules/HexCompare.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -33,18 +33,29 @@ using platform::Guarded;
 
 namespace {
 
+// Twips within the view: left, top, width, height.
+struct Box {
+    int left, top, width, height;
+};
+
+template <typename W> W* Place(W* widget, const QString& name, const Box& box) {
+    widget->setObjectName(name);
+    platform::MoveTwips(widget, box.left, box.top, box.width, box.height);
+    return widget;
+}
+
 // The progress window of one pass. Each step takes the window anew: Cancel
 // closes it, and another document's pass may have closed it too.
 class HexProgress {
 public:
-    explicit HexProgress(frmDocument* document) : document_(document) {}
+    HexProgress(HexCompareView* view, QWidget* owner) : view_(view), owner_(owner) {}
 
-    // False when the document was destroyed while the step let the event
-    // loop run.
+    // False when the view (with its document) was destroyed while the step
+    // let the event loop run.
     bool step(const QString& text, int percent) {
-        window_ = frmProgress::Instance(document_);
+        window_ = frmProgress::Instance(owner_);
         window_->ShowStep(text, percent);
-        return !document_.isNull();
+        return !view_.isNull();
     }
 
     void close() {
@@ -53,7 +64,8 @@ public:
     }
 
 private:
-    QPointer<frmDocument> document_;
+    QPointer<HexCompareView> view_;
+    QWidget* owner_;
     QPointer<frmProgress> window_;
 };
 
@@ -67,7 +79,24 @@ QStringList ByteCells(const FlexGrid& grid, int row, int bytesPerRow) {
 
 } // namespace
 
-void frmDocument::ConnectHexCompare() {
+HexCompareView::HexCompareView(QWidget* parent, QWidget* owner,
+                               std::function<QByteArray()> currentBytes)
+    : QFrame(parent), owner_(owner), currentBytes_(std::move(currentBytes)) {
+    setObjectName(QStringLiteral("Frame3"));
+    command8_ = Place(new QPushButton(QStringLiteral("Load Current"), this),
+                      QStringLiteral("Command8"), {360, 225, 1230, 375});
+    command12_ = Place(new QPushButton(QStringLiteral("Open File..."), this),
+                       QStringLiteral("Command12"), {360, 675, 1230, 375});
+    label2_ = Place(new QLabel(this), QStringLiteral("Label2"), {1620, 630, 2535, 420});
+    chkBinary_ = Place(new QCheckBox(QStringLiteral("Binary Mode"), this),
+                       QStringLiteral("chkBinary"), {2160, 225, 1275, 240});
+    command11_ = Place(new QPushButton(QStringLiteral("Compare"), this),
+                       QStringLiteral("Command11"), {3825, 180, 1275, 420});
+    command10_ = Place(new QPushButton(QStringLiteral("Open File..."), this),
+                       QStringLiteral("Command10"), {4680, 675, 1230, 375});
+    label1_ = Place(new QLabel(this), QStringLiteral("Label1"), {5985, 675, 2535, 420});
+    hexGridA_ = Place(new FlexGrid(this), QStringLiteral("HexGridA"), {360, 1080, 3975, 2715});
+    hexGridB_ = Place(new FlexGrid(this), QStringLiteral("HexGridB"), {4635, 1080, 3975, 2715});
     for (FlexGrid* grid : {hexGridA_, hexGridB_}) {
         grid->setRows(1);
         grid->setFont(platform::FixedPitchFont());
@@ -85,11 +114,11 @@ void frmDocument::ConnectHexCompare() {
 
 // --- requests ---------------------------------------------------------------
 
-void frmDocument::RunHexRequest(const std::function<void()>& request) {
+void HexCompareView::RunHexRequest(const std::function<void()>& request) {
     if (hexBusy_)
         return;
     hexBusy_ = true;
-    QPointer<frmDocument> self(this);
+    QPointer<HexCompareView> self(this);
     try {
         request();
     } catch (...) {
@@ -103,26 +132,22 @@ void frmDocument::RunHexRequest(const std::function<void()>& request) {
     if (!self)
         return;
     hexBusy_ = false;
-    if (hexExitHeld_) {
+    if (hexExitHeld_ || hexCloseHeld_) {
+        const bool exiting = hexExitHeld_;
         hexExitHeld_ = false;
         hexCloseHeld_ = false;
-        window()->close();
-    } else if (hexCloseHeld_) {
-        hexCloseHeld_ = false;
-        CloseMe();
+        emit heldCloseDue(exiting);
     }
 }
 
-bool frmDocument::HoldCloseWhileHexBusy(bool exiting) {
+bool HexCompareView::HoldCloseWhileBusy(bool exiting) {
     if (!hexBusy_)
         return false;
     (exiting ? hexExitHeld_ : hexCloseHeld_) = true;
     return true;
 }
 
-void frmDocument::EnterHexTab() {
-    frame3_->show();
-    SaveGrid();
+void HexCompareView::Enter() {
     RunHexRequest([this] {
         if (FillHexCurrent())
             CompareHexGrids();
@@ -132,7 +157,7 @@ void frmDocument::EnterHexTab() {
 // --- the four operations ----------------------------------------------------
 
 // Both grids always have the same columns; rows and cell texts are the fill's.
-void frmDocument::InitHexGrids() {
+void HexCompareView::InitHexGrids() {
     const hexcompare::GridLayout layout = hexcompare::LayoutFor(BinaryMode);
     for (FlexGrid* grid : {hexGridA_, hexGridB_}) {
         grid->setCols(layout.columns);
@@ -150,30 +175,30 @@ void frmDocument::InitHexGrids() {
     }
 }
 
-void frmDocument::FillHexGrid() {
+void HexCompareView::FillHexGrid() {
     RunHexRequest([this] { FillHexCurrent(); });
 }
 
-void frmDocument::FillHexGridA(const QString& source) {
+void HexCompareView::FillHexGridA(const QString& source) {
     RunHexRequest([&] { FillHex(*hexGridA_, *label2_, source); });
 }
 
-void frmDocument::FillHexGridB(const QString& source) {
+void HexCompareView::FillHexGridB(const QString& source) {
     RunHexRequest([&] { FillHex(*hexGridB_, *label1_, source); });
 }
 
-bool frmDocument::FillHexCurrent() {
+bool HexCompareView::FillHexCurrent() {
     HexTextColumn = true;
     return FillHex(*hexGridA_, *label2_, hexcompare::CurrentFileSource);
 }
 
 // The bytes are taken before the grid is touched, so a file that cannot be
 // read leaves the grid and its label as they were.
-bool frmDocument::FillHex(FlexGrid& grid, QLabel& label, const QString& source) {
+bool HexCompareView::FillHex(FlexGrid& grid, QLabel& label, const QString& source) {
     if (source.isEmpty())
         return true;
     const std::optional<QByteArray> bytes = source == hexcompare::CurrentFileSource
-                                                ? std::optional(image_->GetBytArry())
+                                                ? std::optional(currentBytes_())
                                                 : hexcompare::ReadSourceFile(source);
     if (!bytes)
         return true;
@@ -184,7 +209,7 @@ bool frmDocument::FillHex(FlexGrid& grid, QLabel& label, const QString& source) 
     const bool binary = BinaryMode;
     const int perRow = hexcompare::BytesPerRow(binary);
     const qint64 last = bytes->size() - 1;
-    HexProgress progress(this);
+    HexProgress progress(this, owner_);
     for (qint64 off = 0; off <= last; off += perRow) {
         const int row = grid.rows();
         grid.setRows(row + 1);
@@ -214,8 +239,8 @@ bool frmDocument::FillHex(FlexGrid& grid, QLabel& label, const QString& source) 
 // they stay until their grid is filled again. The current cell of both grids
 // ends on the last marked cell, and the first row with a difference becomes
 // the top row of both.
-bool frmDocument::CompareHexGrids() {
-    QPointer<frmDocument> self(this);
+bool HexCompareView::CompareHexGrids() {
+    QPointer<HexCompareView> self(this);
     QCoreApplication::processEvents();
     if (!self)
         return false;
@@ -228,7 +253,7 @@ bool frmDocument::CompareHexGrids() {
     int first = 0;
     int markedRow = 0;
     int markedCol = 0;
-    HexProgress progress(this);
+    HexProgress progress(this, owner_);
     for (int r = 1; r <= lastRow; ++r) {
         if (r < a.rows() && r < b.rows()) {
             const QVector<int> columns =
@@ -266,7 +291,7 @@ bool frmDocument::CompareHexGrids() {
 
 // The box follows the mode it switches; while a request runs it goes back to
 // the mode in force.
-void frmDocument::chkBinary_Click() {
+void HexCompareView::chkBinary_Click() {
     if (hexBusy_) {
         const QSignalBlocker quiet(chkBinary_);
         chkBinary_->setChecked(BinaryMode);
@@ -282,30 +307,30 @@ void frmDocument::chkBinary_Click() {
     });
 }
 
-void frmDocument::Command8_Click() {
+void HexCompareView::Command8_Click() {
     FillHexGrid();
 }
 
-void frmDocument::Command11_Click() {
+void HexCompareView::Command11_Click() {
     RunHexRequest([this] { CompareHexGrids(); });
 }
 
-void frmDocument::Command12_Click() {
+void HexCompareView::Command12_Click() {
     RunHexRequest([this] { OpenHexFile(*hexGridA_, *label2_); });
 }
 
-void frmDocument::Command10_Click() {
+void HexCompareView::Command10_Click() {
     RunHexRequest([this] { OpenHexFile(*hexGridB_, *label1_); });
 }
 
 // The dialog service is asked directly: no default extension, since one
 // appended to a typed name would open another file than the one typed.
-bool frmDocument::OpenHexFile(FlexGrid& grid, QLabel& label) {
+bool HexCompareView::OpenHexFile(FlexGrid& grid, QLabel& label) {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Open");
     request.filter = QStringLiteral("All Files (*.*)|*.*");
-    QPointer<frmDocument> self(this);
-    const platform::FileDialogResult chosen = platform::GetOpenFileName(this, request);
+    QPointer<HexCompareView> self(this);
+    const platform::FileDialogResult chosen = platform::GetOpenFileName(owner_, request);
     if (!self)
         return false;
     if (!chosen.accepted || chosen.fileName.isEmpty())
@@ -315,17 +340,17 @@ bool frmDocument::OpenHexFile(FlexGrid& grid, QLabel& label) {
 
 // --- keeping the grids in step ----------------------------------------------
 
-void frmDocument::HexGridA_Scroll() {
+void HexCompareView::HexGridA_Scroll() {
     FollowTopRow(*hexGridA_, *hexGridB_);
 }
-void frmDocument::HexGridB_Scroll() {
+void HexCompareView::HexGridB_Scroll() {
     FollowTopRow(*hexGridB_, *hexGridA_);
 }
 
 // The other grid may have to stop short of the row (fewer rows below it to
 // fill its view); the flag keeps its own Scroll from pulling this grid back,
 // so a longer source can still be scrolled to its end.
-void frmDocument::FollowTopRow(const FlexGrid& from, FlexGrid& to) {
+void HexCompareView::FollowTopRow(const FlexGrid& from, FlexGrid& to) {
     if (hexScrollSyncing_)
         return;
     const int top = from.topRow();
@@ -335,14 +360,14 @@ void frmDocument::FollowTopRow(const FlexGrid& from, FlexGrid& to) {
     to.setTopRow(top);
 }
 
-void frmDocument::HexGridA_SelChange() {
+void HexCompareView::HexGridA_SelChange() {
     FollowCurrentCell(*hexGridA_, *hexGridB_);
 }
-void frmDocument::HexGridB_SelChange() {
+void HexCompareView::HexGridB_SelChange() {
     FollowCurrentCell(*hexGridB_, *hexGridA_);
 }
 
-void frmDocument::FollowCurrentCell(const FlexGrid& from, FlexGrid& to) {
+void HexCompareView::FollowCurrentCell(const FlexGrid& from, FlexGrid& to) {
     if (HexSelSyncing)
         return;
     BusyHold hold(HexSelSyncing);
