@@ -1,7 +1,7 @@
 #pragma once
-// Everything the shell asks of a memory document. frmDocument implements it;
-// the shell holds documents only through this interface, and its tests can
-// hand it fake documents.
+// What the shell and the radio link ask of a memory document, and nothing
+// more. frmDocument implements it; the shell holds documents only through
+// this interface, and its tests can hand it fake documents.
 //
 // Rows are memory-grid rows 1..128, grids are indices into MSFlexGrid1
 // (0 memory channels, 1 configuration, 2 VFO, 3 FM broadcast, 4 band limits).
@@ -72,12 +72,9 @@ public:
     // False when it stopped at a value the image refused, after its box.
     virtual bool SaveGrid() = 0;
     virtual void SetColWidths() = 0;
-    virtual void SetNonVisibleColumns() = 0;
     // The shown tab; callers treat anything outside 0..6 as "no grid".
     virtual int GetCurrentGrid() const = 0;
     virtual void SetSelection() = 0;
-    virtual bool IsRowUsed(int32_t row) const = 0;
-    virtual bool MoveDeleteAllowed() const = 0;
     virtual bool CopyPasteAllowed() const = 0;
     virtual void SizeCols() = 0;
     virtual void HighlightSelectedRow() = 0;
@@ -85,7 +82,6 @@ public:
 
     // --- the radio link's way in ---
     virtual void Sbyt(const QByteArray& bytes) = 0;
-    virtual QByteArray GetBytArry() const = 0;
     virtual void SetWriteBytes() = 0;
     // Band limit 0..7 in whole megahertz; "" for an entry that holds no digit,
     // which the checks read as a band that admits nothing.
@@ -99,12 +95,6 @@ public:
     virtual bool ValidateBandLimits() = 0;
     virtual bool ValidateVFOs() = 0;
     virtual void ApplyDefaults(int32_t row) = 0;
-    virtual void ApplyAutoShift(int32_t row) = 0;
-    virtual bool IsFreqInRXBandLimits(const QString& frequency) const = 0;
-    virtual bool IsFreqInTXBandLimits(const QString& frequency) const = 0;
-    virtual bool IsFreqStepValid(QString& frequency) const = 0;
-    virtual QString ValidateFMFreq(const QString& frequency) const = 0;
-    virtual QString FixTag(const QString& name) const = 0;
 
     // --- editors ---
     // Closes an open cell editor without moving the focus.
@@ -123,8 +113,6 @@ public:
     virtual void ClearAll() = 0;
     virtual void SetMass(const QString& value) = 0;
     virtual void IncrementTags() = 0;
-    virtual void SaveUndo() = 0;
-    virtual void Undo() = 0;
 
     // --- sorting, duplicates, export, imports ---
     // keyIndex 0..3, direction "Asc" or "Dec".
@@ -133,13 +121,6 @@ public:
     virtual void DupCheck(bool& ignoreDifferentTones, bool& ignoreDifferentNames,
                           bool& deleteDuplicates) = 0;
     virtual QString GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) = 0;
-    virtual int GetLastEmptyRow() = 0;
     virtual void ImportCSV(const QString& path) = 0;
     virtual void TravelPlus(const QString& path) = 0;
-
-    // --- hex compare view ---
-    virtual void InitHexGrids() = 0;
-    virtual void FillHexGrid() = 0;
-    virtual void FillHexGridA(const QString& source) = 0;
-    virtual void FillHexGridB(const QString& source) = 0;
 };

@@ -68,18 +68,14 @@ public:
     void FillGrid() override;
     bool SaveGrid() override;
     void SetColWidths() override;
-    void SetNonVisibleColumns() override {}
     int GetCurrentGrid() const override;
     void SetSelection() override;
-    bool IsRowUsed(int32_t row) const override;
-    bool MoveDeleteAllowed() const override;
     bool CopyPasteAllowed() const override;
     void SizeCols() override;
     void HighlightSelectedRow() override;
     void RestorePreviousRow() override;
 
     void Sbyt(const QByteArray& bytes) override;
-    QByteArray GetBytArry() const override;
     void SetWriteBytes() override;
     QString GetBandLimit(int index) const override;
     void SetBandLimit(int index, const QString& text) override;
@@ -89,14 +85,32 @@ public:
     bool ValidateBandLimits() override;
     bool ValidateVFOs() override;
     void ApplyDefaults(int32_t row) override;
-    void ApplyAutoShift(int32_t row) override;
-    bool IsFreqInRXBandLimits(const QString& frequency) const override;
-    bool IsFreqInTXBandLimits(const QString& frequency) const override;
-    bool IsFreqStepValid(QString& frequency) const override;
-    QString ValidateFMFreq(const QString& frequency) const override;
-    QString FixTag(const QString& name) const override;
 
     void HideEditB() override;
+
+    // --- the document's own operations, which its commands, editors and
+    // imports use (and its tests drive) ---
+    // Whether the memory row holds a channel: its RX Freq cell is not blank.
+    bool IsRowUsed(int32_t row) const;
+    // True while the memory tab is shown.
+    bool MoveDeleteAllowed() const;
+    // The first memory row after the last used one.
+    int GetLastEmptyRow();
+    QByteArray GetBytArry() const;
+    void SetNonVisibleColumns() {}
+    void ApplyAutoShift(int32_t row);
+    bool IsFreqInRXBandLimits(const QString& frequency) const;
+    bool IsFreqInTXBandLimits(const QString& frequency) const;
+    bool IsFreqStepValid(QString& frequency) const;
+    QString ValidateFMFreq(const QString& frequency) const;
+    QString FixTag(const QString& name) const;
+    void SaveUndo() {}
+    void Undo();
+    // The hex compare view's operations.
+    void InitHexGrids();
+    void FillHexGrid();
+    void FillHexGridA(const QString& source);
+    void FillHexGridB(const QString& source);
 
     // --- grid events and editors ---
     // True when the selection of grid EditGrid spans every data column.
@@ -122,8 +136,6 @@ public:
     void ClearAll() override;
     void SetMass(const QString& value) override;
     void IncrementTags() override;
-    void SaveUndo() override {}
-    void Undo() override;
 
     void SortGrid(int32_t firstRow, int32_t lastRow, int keyIndex,
                   const QString& direction) override;
@@ -133,18 +145,11 @@ public:
     // empty; the channel numbers stay.
     void DupCheckDeleteRows(int32_t row);
     QString GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) override;
-    int GetLastEmptyRow() override;
     void ImportCSV(const QString& path) override;
     void TravelPlus(const QString& path) override;
     // Called after each memory row the TravelPlus import has written; none
     // unless set, an empty function removes it.
     static void SetTravelPlusRowObserver(std::function<void(int32_t row)> hook);
-
-    // The hex compare view's operations.
-    void InitHexGrids() override;
-    void FillHexGrid() override;
-    void FillHexGridA(const QString& source) override;
-    void FillHexGridB(const QString& source) override;
 
     // --- window events the shell forwards ---
     // The window became the active document: EnableGUI when it holds data,

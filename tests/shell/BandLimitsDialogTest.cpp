@@ -273,7 +273,7 @@ TEST_F(UndecodableBandLimitTest, TypingWorksAndTheBandLimitsEditorRepairsIt) {
     });
     EXPECT_EQ(shown, QStringList({"", "174", "136", "174", "400", "480", "400", "480"}));
     EXPECT_EQ(Limits(), QStringList({"136", "174", "400", "480", "136", "174", "400", "480"}));
-    EXPECT_EQ(document->GetBytArry().mid(0x0970, 2), Bytes({0x7A, 0x9E}));
+    EXPECT_EQ(WindowOf(document).GetBytArry().mid(0x0970, 2), Bytes({0x7A, 0x9E}));
     EXPECT_EQ(dialogs.messages().size(), 2) << "no warning: every memory is inside now";
 
     TypeRX(11, QStringLiteral("145.5"));

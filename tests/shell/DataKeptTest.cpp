@@ -230,7 +230,7 @@ TEST_F(ShellTest, NamedPipeIsRefusedBeforeItIsOpened) {
     main->mnuFileOpen_Click();
     IDocument* document = main->ActiveDocument();
     ASSERT_EQ(Captions(), QStringList{path});
-    const QByteArray image = document->GetBytArry();
+    const QByteArray image = WindowOf(document).GetBytArry();
     platform::SaveSetting("MRU", "mru1", pipe.path());
 
     dialogs.answerOpenFile(pipe.path()).answerMessage(platform::vbOK);
@@ -246,7 +246,7 @@ TEST_F(ShellTest, NamedPipeIsRefusedBeforeItIsOpened) {
     ExpectErrorBox(dialogs, dialogs.messages().last());
     EXPECT_EQ(Captions(), QStringList{path});
     EXPECT_EQ(main->ActiveDocument(), document);
-    EXPECT_EQ(document->GetBytArry(), image);
+    EXPECT_EQ(WindowOf(document).GetBytArry(), image);
     EXPECT_FALSE(document->IsDataChanged());
     EXPECT_FALSE(pipe.readerWasBlocked());
     EXPECT_FALSE(twPipe.readerWasBlocked());

@@ -62,7 +62,7 @@ TEST_F(ImportTpeCommandTest, AChangedDocumentGetsTheDialogAtOnceWithWhatTheLastD
     EXPECT_EQ(request.filterIndex, 2);
     EXPECT_EQ(request.defaultExt, QStringLiteral("tw"));
     EXPECT_TRUE(dialogs.messages().isEmpty()); // no unsaved-changes question
-    const int row = document->GetLastEmptyRow() - 1;
+    const int row = WindowOf(document).GetLastEmptyRow() - 1;
     EXPECT_EQ(Cell(document, row, 1), QStringLiteral("OAKDAL"));
     EXPECT_EQ(Cell(document, row, 3), QStringLiteral("146.340"));
     EXPECT_EQ(dialogs.pending(), 0);

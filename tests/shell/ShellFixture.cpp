@@ -31,6 +31,10 @@ void WriteUvdFile(const QString& path) {
     image.SaveFile(path);
 }
 
+frmDocument& WindowOf(IDocument* document) {
+    return dynamic_cast<frmDocument&>(*document);
+}
+
 QString Cell(IDocument* document, int row, int logicalColumn) {
     return document->MSFlexGrid1(0)->textMatrix(row, GridColumnOf(logicalColumn));
 }

@@ -2,6 +2,7 @@
 // Helpers for driving the real main window with real documents headless.
 
 #include "document/DocumentInterface.h"
+#include "document/frmDocument.h"
 #include "shell/frmMain.h"
 #include "support/ScriptedResponder.h"
 #include "support/TestUtil.h"
@@ -16,6 +17,9 @@ void WriteUvdFile(const QString& path);
 // The question a changed document asks after its caption.
 inline const QString Changed =
     QStringLiteral("\r\n\r\nThe KG-UV data has changed.\r\nDo you want to save the changes?");
+
+// The window behind a document the shell holds, for its own operations.
+frmDocument& WindowOf(IDocument* document);
 
 // Memory grid cells by logical column (1 name, 2 receive, 3 transmit).
 QString Cell(IDocument* document, int row, int logicalColumn);

@@ -144,7 +144,7 @@ protected:
     // block only when it was written, block 0 never.
     void ExpectRadioHolds(IDocument* document, bool withLimits) {
         const QByteArray radioNow = radio.memory();
-        const QByteArray image = document->GetBytArry().left(radiosim::MemorySize);
+        const QByteArray image = WindowOf(document).GetBytArry().left(radiosim::MemorySize);
         EXPECT_EQ(radioNow.left(16), radioBefore.left(16));
         EXPECT_EQ(radioNow.mid(16, LimitBlock - 16), image.mid(16, LimitBlock - 16));
         EXPECT_EQ(radioNow.mid(LimitBlock, 16),
@@ -176,7 +176,7 @@ TEST_F(TransferCommandsTest, ReadIntoAFileWindowOpensANewChangedDocument) {
     const QString path = UvdFile();
     Start(path);
     IDocument* fileDocument = main->ActiveDocument();
-    const QByteArray fileImage = fileDocument->GetBytArry();
+    const QByteArray fileImage = WindowOf(fileDocument).GetBytArry();
 
     Read();
 
@@ -185,7 +185,7 @@ TEST_F(TransferCommandsTest, ReadIntoAFileWindowOpensANewChangedDocument) {
     ASSERT_EQ(Captions(), QStringList({path, QStringLiteral("KG-UV File 2")}));
     IDocument* read = main->ActiveDocument();
     EXPECT_EQ(read->Caption(), QStringLiteral("KG-UV File 2"));
-    EXPECT_EQ(read->GetBytArry().left(radiosim::MemorySize), radio.memory());
+    EXPECT_EQ(WindowOf(read).GetBytArry().left(radiosim::MemorySize), radio.memory());
     EXPECT_EQ(Cell(read, 3, 1), QStringLiteral("RADIO3"));
     EXPECT_EQ(Cell(read, 3, 2), QStringLiteral("147.300"));
     EXPECT_EQ(Cell(read, 40, 3), QStringLiteral("431.500"));
@@ -193,7 +193,7 @@ TEST_F(TransferCommandsTest, ReadIntoAFileWindowOpensANewChangedDocument) {
     EXPECT_TRUE(Enabled(QStringLiteral("mnuWrite")));
     EXPECT_TRUE(read->IsDataChanged());
 
-    EXPECT_EQ(fileDocument->GetBytArry(), fileImage);
+    EXPECT_EQ(WindowOf(fileDocument).GetBytArry(), fileImage);
     EXPECT_FALSE(fileDocument->IsDataChanged());
     EXPECT_TRUE(radio.framesOf(FrameKind::Write).isEmpty());
 }
@@ -415,7 +415,7 @@ TEST_F(TransferCommandsTest, MenuItemsAndToolbarButtonsRunTheCommands) {
     EXPECT_EQ(windowTitle, QStringLiteral("Read From KG-UV"));
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("KG-UV File 2")});
     IDocument* document = main->ActiveDocument();
-    EXPECT_EQ(document->GetBytArry().left(radiosim::MemorySize), radio.memory());
+    EXPECT_EQ(WindowOf(document).GetBytArry().left(radiosim::MemorySize), radio.memory());
 
     radioBefore = radio.memory();
     SetChannel(document, 7, QStringLiteral("145.65"), QStringLiteral("145.05"));
