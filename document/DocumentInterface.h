@@ -22,6 +22,13 @@ class TextEdit;
 
 class IDocument {
 public:
+    // The grids by index into MSFlexGrid1, as GetCurrentGrid gives them.
+    static constexpr int MemoryGrid = 0;
+    static constexpr int ConfigGrid = 1;
+    static constexpr int VfoGrid = 2;
+    static constexpr int FmGrid = 3;
+    static constexpr int BandGrid = 4;
+
     virtual ~IDocument() = default;
 
     // --- the window ---

@@ -35,11 +35,6 @@ class frmDocument : public QWidget, public IDocument {
 public:
     static constexpr int GridCount = 7;
     static constexpr int TabCount = 9;
-    static constexpr int MemoryGrid = 0;
-    static constexpr int ConfigGrid = 1;
-    static constexpr int VfoGrid = 2;
-    static constexpr int FmGrid = 3;
-    static constexpr int BandGrid = 4;
     static constexpr int HexTab = 8;
 
     // Builds the window and runs its load: caption "Document", an empty image

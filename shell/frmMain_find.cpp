@@ -5,7 +5,6 @@
 
 #include "document/DocumentInterface.h"
 #include "document/GridGuards.h"
-#include "document/frmDocument.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
@@ -49,7 +48,7 @@ bool RowMatches(const FlexGrid& grid, int row, const std::vector<int>& columns,
 // itself may still be enabled from another document's memory tab: only the
 // active document's memory tab is searched.
 void frmMain::mnuFind_Click() {
-    if (!active_ || active_->GetCurrentGrid() != frmDocument::MemoryGrid)
+    if (!active_ || active_->GetCurrentGrid() != IDocument::MemoryGrid)
         return;
     frmFind dialog(this);
     platform::ExecModal(&dialog);

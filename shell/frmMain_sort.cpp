@@ -8,7 +8,6 @@
 #include "shell/frmMain.h"
 
 #include "document/DocumentInterface.h"
-#include "document/frmDocument.h"
 #include "platform/widgets/Dialogs.h"
 #include "shell/frmDupCheck.h"
 #include "shell/frmSort.h"
@@ -16,7 +15,7 @@
 namespace {
 
 bool ShowsMemories(const IDocument* document) {
-    return document && document->GetCurrentGrid() == frmDocument::MemoryGrid;
+    return document && document->GetCurrentGrid() == IDocument::MemoryGrid;
 }
 
 } // namespace
