@@ -51,7 +51,9 @@ ImportStartGroup::ImportStartGroup(QWidget* parent)
     option7_ = Named(new QRadioButton(QStringLiteral("Currently Selected Row"), this),
                      QStringLiteral("Option7"));
 
-    text1_->setFont(platform::FixedPitchFont(platform::FixedsysFace(), 9));
+    QFont font(platform::FixedsysFace());
+    font.setPointSize(9);
+    text1_->setFont(font);
     text1_->setText(QStringLiteral("1"));
     text1_->setFixedWidth(text1_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     for (QPushButton* button : {command8_, command9_})

@@ -35,7 +35,7 @@ frmCommPort::frmCommPort(QWidget* parent)
 
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
-    combo1_->setFont(platform::FixedPitchFont());
+    combo1_->setFont(QFont(platform::FixedsysFace()));
     combo1_->setGeometry(twipsRect(405, 270, 1365, 345));
 
     check1_->setObjectName(QStringLiteral("Check1"));

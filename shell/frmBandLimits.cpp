@@ -148,7 +148,8 @@ QGroupBox* frmBandLimits::MakeFrame(const QString& name, const QString& caption,
 // Boxes firstBox.. firstBox + 3: receive low, receive high, transmit low,
 // transmit high.
 void frmBandLimits::MakeBoxes(QGroupBox* frame, int firstBox) {
-    const QFont font = platform::FixedPitchFont(platform::FixedsysFace(), 9);
+    QFont font(platform::FixedsysFace());
+    font.setPointSize(9);
     for (int i = 0; i < 4; ++i) {
         const int k = firstBox + i;
         auto* box = new platform::TextEdit(frame);
