@@ -1,11 +1,11 @@
 # Fails when a layer includes a header of a layer above it.
 #   cmake -DSOURCE_DIR=... -P CheckLayers.cmake
 set(_rules
-  "platform/core|platform/widgets/,program/,image/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QDialog"
-  "platform/widgets|program/,image/,mainwindow/,link/,document/,shell/"
-  "program|platform/widgets/,image/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget"
-  "image|platform/widgets/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QtGui"
-  "mainwindow|platform/widgets/,link/,document/,shell/"
+  "platform/core|platform/widgets/,program/,image/,rules/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QDialog"
+  "platform/widgets|program/,image/,rules/,mainwindow/,link/,document/,shell/"
+  "program|platform/widgets/,image/,rules/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget"
+  "image|platform/widgets/,rules/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QtGui"
+  "mainwindow|platform/widgets/,rules/,link/,document/,shell/"
   "rules|platform/widgets/,mainwindow/,link/,document/,shell/,QtWidgets,QWidget,QtGui"
   "link|document/,shell/"
   "document|link/,shell/")
