@@ -1,6 +1,7 @@
 #include "document/GridFont.h"
 
 #include "platform/widgets/FixedPitchFont.h"
+#include "rules/GridFontValues.h"
 
 QFont GridFontFromSettings() {
     const GridFontValues values = GridFontFromProgram();

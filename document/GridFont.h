@@ -2,8 +2,6 @@
 // The grid font as a font: the program values of GridFontValues.h read into
 // one and written from one.
 
-#include "rules/GridFontValues.h"
-
 #include <QFont>
 
 // The font the program values describe; raises what GridFontFromProgram does.

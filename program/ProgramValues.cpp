@@ -78,7 +78,7 @@ void ResetProgramValues() {
     p.UseTextLabels = true;
     p.ConfirmRowDelete = true;
     p.ConfirmRowClear = true;
-    p.GridFontName = QStringLiteral("FIXEDSYS");
+    p.GridFontName = DefaultGridFontName;
     p.GridFontItalic = QStringLiteral("False");
     p.GridFontBold = QStringLiteral("False");
     p.GridFontSize = QStringLiteral("8");

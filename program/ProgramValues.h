@@ -99,6 +99,9 @@ ProgramValues& Program();
 // FIXEDSYS 8, system window colours. Tests call it before each test.
 void ResetProgramValues();
 
+// The grid font's face when the settings name none.
+inline const QString DefaultGridFontName = QStringLiteral("FIXEDSYS");
+
 // The built-in defaults, set before the settings are read (the rest of the
 // values start False, 0 or empty).
 void InitProgramSettings();

@@ -1,6 +1,6 @@
 #include "shell/ProgramSettings.h"
 
-#include "document/GridFont.h"
+#include "rules/GridFontValues.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 #include "program/ProgramValues.h"
@@ -20,8 +20,7 @@ void ReadFontText(const QString& key, QString& target, const QString& defaultVal
 
 void ReadGridAppearance(ProgramValues& p) {
     using platform::GetSetting;
-    p.GridFontName =
-        GetSetting(SettingsSection, QStringLiteral("SysFontName"), QStringLiteral("FIXEDSYS"));
+    p.GridFontName = GetSetting(SettingsSection, QStringLiteral("SysFontName"), DefaultGridFontName);
     ReadFontText(QStringLiteral("SysFontItalic"), p.GridFontItalic, QStringLiteral("False"),
                  IsGridFontStyleText);
     ReadFontText(QStringLiteral("SysFontBold"), p.GridFontBold, QStringLiteral("False"),
