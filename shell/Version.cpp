@@ -19,8 +19,8 @@ ProgramVersion ParseVersion(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('.'));
     const auto part = [&parts](int index) {
         bool ok = false;
-        const int value = parts.value(index).trimmed().toInt(&ok);
-        return ok && value >= 0 ? value : 0;
+        const uint value = parts.value(index).trimmed().toUInt(&ok);
+        return ok ? value : 0u;
     };
     return {part(0), part(1), part(2)};
 }

@@ -6,9 +6,9 @@
 namespace shell {
 
 struct ProgramVersion {
-    int major = 0;
-    int minor = 0;
-    int revision = 0;
+    uint major = 0;
+    uint minor = 0;
+    uint revision = 0;
 };
 
 // The version the build was made with.
