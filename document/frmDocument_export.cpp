@@ -3,9 +3,9 @@
 
 #include "document/frmDocument.h"
 
-#include "rules/CsvFile.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
+#include "rules/CsvFile.h"
 
 QString frmDocument::GetExportData(bool& includeUnused, bool& useQuotes, bool& leaveOutNumber) {
     const platform::FlexGrid& grid = *grids_[MemoryGrid];

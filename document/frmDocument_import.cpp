@@ -5,10 +5,8 @@
 
 #include "document/frmDocument.h"
 
-#include "rules/CsvImport.h"
 #include "document/GridGuards.h"
 #include "document/GridRows.h"
-#include "rules/ImportLines.h"
 #include "document/ImportStartGroup.h"
 #include "document/frmImportSelect.h"
 #include "document/frmStatus.h"
@@ -18,6 +16,8 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "program/modFunctions.h"
+#include "rules/CsvImport.h"
+#include "rules/ImportLines.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 
 #include "document/frmDocument.h"
 
-#include "rules/FrequencyRules.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/NumberText.h"
 #include "platform/widgets/FlexGrid.h"
@@ -14,6 +13,7 @@
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
 #include "program/modFunctions.h"
+#include "rules/FrequencyRules.h"
 
 using platform::AsciiBackspace;
 using platform::AsciiCopy;

@@ -9,13 +9,13 @@
 
 #include "document/GridGuards.h"
 #include "document/GridRows.h"
-#include "rules/SortKeys.h"
 #include "document/frmDupReport.h"
 #include "document/frmWait.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "program/modFunctions.h"
+#include "rules/SortKeys.h"
 
 #include <QCoreApplication>
 #include <algorithm>

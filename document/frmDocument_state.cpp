@@ -2,9 +2,9 @@
 
 #include "document/frmDocument.h"
 
-#include "rules/FrequencyRules.h"
 #include "platform/widgets/FlexGrid.h"
 #include "program/ProgramValues.h"
+#include "rules/FrequencyRules.h"
 
 // Exact text decides: an RX cell of blanks counts as filled here, so an import
 // never writes over it. One past the last channel when channel 128 is in use.

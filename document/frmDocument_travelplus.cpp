@@ -6,12 +6,9 @@
 #include "document/frmDocument.h"
 
 #include "document/DocumentBandLimits.h"
-#include "rules/DocumentTexts.h"
 #include "document/GridGuards.h"
 #include "document/GridRows.h"
-#include "rules/ImportLines.h"
 #include "document/ImportStartGroup.h"
-#include "rules/TravelPlusFile.h"
 #include "document/frmStatus.h"
 #include "document/frmTravelPlus.h"
 #include "platform/core/RuntimeError.h"
@@ -20,6 +17,9 @@
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
 #include "program/clsRadio.h"
+#include "rules/DocumentTexts.h"
+#include "rules/ImportLines.h"
+#include "rules/TravelPlusFile.h"
 
 #include <functional>
 #include <optional>

@@ -6,13 +6,13 @@
 #include "document/frmDocument.h"
 
 #include "document/DocumentBandLimits.h"
-#include "rules/FrequencyRules.h"
 #include "document/GridGuards.h"
 #include "document/frmStatus.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
+#include "rules/FrequencyRules.h"
 
 #include "rules/DocumentTexts.h"
 #include <utility>

@@ -1,10 +1,10 @@
 #include "rules/CsvImport.h"
 
-#include "rules/ImportLines.h"
 #include "image/clsVUROVA.h"
 #include "platform/core/Codec.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/ProgramTitle.h"
+#include "rules/ImportLines.h"
 
 namespace csv {
 namespace {

@@ -1,9 +1,9 @@
 #include "rules/TravelPlusFile.h"
 
-#include "rules/DocumentTexts.h"
-#include "rules/ImportLines.h"
 #include "platform/core/NumberText.h"
 #include "program/ProgramValues.h"
+#include "rules/DocumentTexts.h"
+#include "rules/ImportLines.h"
 
 #include <QLocale>
 #include <cmath>

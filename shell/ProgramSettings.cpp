@@ -1,9 +1,9 @@
 #include "shell/ProgramSettings.h"
 
-#include "rules/GridFontValues.h"
 #include "platform/core/Measures.h"
 #include "platform/core/Settings.h"
 #include "program/ProgramValues.h"
+#include "rules/GridFontValues.h"
 
 namespace shell {
 
@@ -20,7 +20,8 @@ void ReadFontText(const QString& key, QString& target, const QString& defaultVal
 
 void ReadGridAppearance(ProgramValues& p) {
     using platform::GetSetting;
-    p.GridFontName = GetSetting(SettingsSection, QStringLiteral("SysFontName"), DefaultGridFontName);
+    p.GridFontName =
+        GetSetting(SettingsSection, QStringLiteral("SysFontName"), DefaultGridFontName);
     ReadFontText(QStringLiteral("SysFontItalic"), p.GridFontItalic, QStringLiteral("False"),
                  IsGridFontStyleText);
     ReadFontText(QStringLiteral("SysFontBold"), p.GridFontBold, QStringLiteral("False"),

@@ -1,6 +1,5 @@
 #include "shell/frmExportCSV.h"
 
-#include "rules/CsvFile.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/core/Measures.h"
 #include "platform/core/RuntimeError.h"
@@ -11,6 +10,7 @@
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextFit.h"
 #include "program/modFunctions.h"
+#include "rules/CsvFile.h"
 #include "shell/frmPreview.h"
 
 #include <QCheckBox>

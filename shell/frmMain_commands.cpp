@@ -1,6 +1,5 @@
 #include "shell/frmMain.h"
 
-#include "rules/CsvFile.h"
 #include "document/DocumentInterface.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Settings.h"
@@ -11,6 +10,7 @@
 #include "program/ProgramValues.h"
 #include "program/clsRadio.h"
 #include "program/modFunctions.h"
+#include "rules/CsvFile.h"
 #include "shell/DocumentPlacement.h"
 #include "shell/ProgramSettings.h"
 #include "shell/RecentFiles.h"

@@ -5,13 +5,13 @@
 #include "shell/frmMain.h"
 
 #include "document/DocumentInterface.h"
-#include "rules/DocumentTexts.h"
 #include "link/frmCommPort.h"
 #include "link/frmReadRadio.h"
 #include "link/frmWriteRadio.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
+#include "rules/DocumentTexts.h"
 #include "shell/frmBandLimits.h"
 
 namespace {} // namespace

@@ -1,10 +1,10 @@
 #include "shell/frmSort.h"
 
-#include "rules/SortKeys.h"
 #include "mainwindow/IMainWindow.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/TextFit.h"
 #include "program/ProgramValues.h"
+#include "rules/SortKeys.h"
 
 #include <QComboBox>
 #include <QGridLayout>

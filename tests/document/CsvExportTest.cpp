@@ -4,9 +4,9 @@
 
 #include "DocumentFixture.h"
 
-#include "rules/CsvFile.h"
 #include "platform/widgets/TabStrip.h"
 #include "program/ProgramValues.h"
+#include "rules/CsvFile.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 
 #include "DocumentFixture.h"
 
-#include "rules/CsvImport.h"
 #include "document/ImportStartGroup.h"
 #include "document/frmImportSelect.h"
 #include "document/frmStatus.h"
@@ -11,6 +10,7 @@
 #include "platform/widgets/MsgBox.h"
 #include "platform/widgets/TextEdit.h"
 #include "program/ProgramValues.h"
+#include "rules/CsvImport.h"
 
 #include <QApplication>
 #include <QDir>

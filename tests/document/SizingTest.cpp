@@ -2,12 +2,12 @@
 
 #include "DocumentFixture.h"
 
-#include "rules/FrequencyRules.h"
 #include "platform/core/Measures.h"
 #include "platform/core/NumberText.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/TabStrip.h"
 #include "program/ProgramValues.h"
+#include "rules/FrequencyRules.h"
 
 #include <QFontMetricsF>
 #include <set>

@@ -4,10 +4,10 @@
 
 #include "DocumentFixture.h"
 
-#include "rules/FrequencyRules.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/MsgBox.h"
 #include "program/ProgramValues.h"
+#include "rules/FrequencyRules.h"
 #include "support/ScriptedResponder.h"
 
 using platform::FlexGrid;
