@@ -124,7 +124,7 @@ void FlexGrid::moveByKey(int keyCode, int shift) {
         r = std::max(fixedRows_, r - 1);
         break;
     case vbKeyDown:
-        r = std::min(rows_ - 1, std::max(fixedRows_, r + 1));
+        r = std::min(rows_ - 1, r + 1);
         break;
     case vbKeyLeft:
         c = nextVisibleCol(c, -1);
@@ -136,7 +136,7 @@ void FlexGrid::moveByKey(int keyCode, int shift) {
         r = std::max(fixedRows_, r - page);
         break;
     case vbKeyPageDown:
-        r = std::min(rows_ - 1, std::max(fixedRows_, r + page));
+        r = std::min(rows_ - 1, r + page);
         break;
     case vbKeyHome:
         c = nextVisibleCol(fixedCols_ - 1, +1);

@@ -71,7 +71,7 @@ bool IsWholePdf(const QByteArray& pdf) {
     if (at < 0)
         return false;
     bool ok = false;
-    const qlonglong table = pdf.mid(at + 9, 24).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    const qlonglong table = pdf.mid(at + 9).simplified().split(' ').value(0).toLongLong(&ok);
     return ok && table >= 0 && table < at && pdf.mid(table, 4) == "xref";
 }
 
